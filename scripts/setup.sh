@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tesorin needs (only the missing ones) and builds
+# it with CMake + Ninja in Release. Sourced by run.sh, test.sh and bench.sh.
+set -euo pipefail
+
+TESORIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TESORIN_BUILD="${TESORIN_BUILD:-$TESORIN_ROOT/build}"
+
+tesorin_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libsqlite3-dev sqlite3
+    libgl-dev
+    xvfb xauth poppler-utils fonts-dejavu-core
+)
+
+tesorin_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "${tesorin_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Instalando paquetes: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    fi
+}
+
+tesorin_build() {
+    if [ ! -f "$TESORIN_BUILD/build.ninja" ]; then
+        cmake -S "$TESORIN_ROOT" -B "$TESORIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    fi
+    cmake --build "$TESORIN_BUILD" --parallel "$(nproc)"
+}
+
+tesorin_install_packages
+tesorin_build

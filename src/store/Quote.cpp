@@ -1,0 +1,14 @@
+#include "store/Quote.h"
+
+namespace tesorin::store {
+
+QString doubledApostrophes(const QString& value) {
+    QString text = value;
+    return text.replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+QString quoted(const QString& value) {
+    return QLatin1Char('\'') + doubledApostrophes(value) + QLatin1Char('\'');
+}
+
+} // namespace tesorin::store

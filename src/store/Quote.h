@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace tesorin::store {
+
+// The text of a value to put between apostrophes in a composed SQL, criteria
+// or formula text: every apostrophe doubled, so "D'Angelo" stays one value
+// and no typed text can change the meaning of the query.
+QString doubledApostrophes(const QString& value);
+
+// The value between apostrophes: 'D''Angelo'.
+QString quoted(const QString& value);
+
+} // namespace tesorin::store
