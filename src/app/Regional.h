@@ -36,7 +36,7 @@ std::optional<Money> readNumber(const QString& text);
 // ("1500,5" in es_AR), as the entry dialog shows an amount being edited.
 QString plainNumber(Money amount);
 
-// The short date form with a four-digit year ("09/01/2005" in es_AR,
+// The short date form with a four-digit year ("9/1/2005" in es_AR,
 // "1/9/2005" in en_US).
 QString shortDate(const QDate& date);
 // Reads a text in the short date form (a two-digit year is taken in
