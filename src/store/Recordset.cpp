@@ -531,6 +531,7 @@ void Recordset::Delete() {
     remove.bindInt64(1, id);
     remove.run();
     m_ids.erase(m_ids.begin() + m_position);
+    fetchMoreIds(m_position + 1); // the row that now stands in its place
     m_pageStart = -1;
     m_afterDelete = true;
 }
