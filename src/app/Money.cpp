@@ -124,4 +124,9 @@ Money& Money::operator-=(Money other) {
     return *this = *this - other;
 }
 
+bool Money::isStorable() const {
+    const std::optional<Money> back = fromStored(toStored());
+    return back && *back == *this;
+}
+
 } // namespace tesorin

@@ -37,6 +37,10 @@ public:
     QString toPlainText() const;
 
     bool isZero() const { return m_units == 0; }
+    // Whether the store keeps this amount to the last ten-thousandth. Its REAL
+    // holds every amount up to about 274.877.906.943 exactly; above that some
+    // ten-thousandths would come back changed, and those are refused.
+    bool isStorable() const;
 
     // Checked arithmetic: a result beyond the limit throws MoneyOutOfRange.
     Money operator+(Money other) const;

@@ -438,7 +438,11 @@ std::optional<Money> readNumber(const QString& text) {
     const std::optional<QString> plain = NumberReader(text, marks).plainText();
     if (!plain)
         return std::nullopt;
-    return Money::fromPlainText(*plain);
+    const std::optional<Money> amount = Money::fromPlainText(*plain);
+    // An amount the store would keep rounded is no amount the program takes.
+    if (!amount || !amount->isStorable())
+        return std::nullopt;
+    return amount;
 }
 
 QString plainNumber(Money amount) {

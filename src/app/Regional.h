@@ -28,8 +28,9 @@ QString currency(Money amount);
 // and grouping marks, an optional sign or parentheses, blanks around, and the
 // locale's currency symbol, so that every text currency() writes reads back
 // to the same value. A plain number with '.' as the decimal mark is read too
-// when '.' is not the locale's grouping mark. Letters, an empty text and
-// amounts beyond ±900.000.000.000 give an empty optional.
+// when '.' is not the locale's grouping mark. Letters, an empty text,
+// amounts beyond ±900.000.000.000 and amounts the store would not keep to
+// the last ten-thousandth give an empty optional.
 std::optional<Money> readNumber(const QString& text);
 
 // The plain number text of the locale, without currency symbol and grouping

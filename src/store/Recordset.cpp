@@ -441,7 +441,7 @@ QVariant Recordset::converted(int column, const QVariant& value) const {
     case FieldKind::Money: {
         std::optional<Money> amount = isText ? regional::readNumber(value.toString())
                                              : Money::fromStored(value.toDouble());
-        if (!amount)
+        if (!amount || !amount->isStorable())
             return refuse(QStringLiteral("un importe"));
         return amount->toStored();
     }
@@ -479,7 +479,12 @@ void Recordset::setValue(const QString& field, const QVariant& value) {
     m_pendingSet[column] = true;
 }
 
-void Recordset::setMoney(const QString& field, Money value) { setValue(field, value.toStored()); }
+void Recordset::setMoney(const QString& field, Money value) {
+    if (!value.isStorable())
+        throw StoreError(QStringLiteral("El importe %1 es demasiado grande para guardarlo exacto en el campo %2.")
+                             .arg(value.toPlainText(), field));
+    setValue(field, value.toStored());
+}
 
 void Recordset::setDate(const QString& field, const QDate& value) { setValue(field, value); }
 

@@ -234,6 +234,9 @@ private slots:
         QTest::newRow("past limit") << "es_AR"
                                     << "900.000.000.000,01"
                                     << "refused";
+        QTest::newRow("a ten-thousandth the store would change") << "es_AR"
+                                                               << "300.000.000.000,0007"
+                                                               << "refused";
         QTest::newRow("far past limit") << "es_AR"
                                         << "1000000000000"
                                         << "refused";
