@@ -235,7 +235,7 @@ private slots:
                                     << "900.000.000.000,01"
                                     << "refused";
         QTest::newRow("a ten-thousandth the store would change") << "es_AR"
-                                                               << "300.000.000.000,0007"
+                                                               << "300.000.000.000,0004"
                                                                << "refused";
         QTest::newRow("far past limit") << "es_AR"
                                         << "1000000000000"
