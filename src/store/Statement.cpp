@@ -13,7 +13,8 @@ Statement::Statement(sqlite3* db, const QString& sql, const QString& displayName
     if (!db)
         throw StoreError(QStringLiteral("No hay ninguna caja abierta."));
     const QByteArray utf8 = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, &tail);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
@@ -21,6 +22,15 @@ Statement::Statement(sqlite3* db, const QString& sql, const QString& displayName
             throw StoreError(QStringLiteral("La consulta no es válida: %1")
                                  .arg(QString::fromUtf8(sqlite3_errmsg(db))));
         throwSqlite(db, rc, displayName);
+    }
+    // One statement only: text after it would otherwise be dropped unseen.
+    for (const char* c = tail; c && c < utf8.constData() + utf8.size(); ++c) {
+        if (!QChar::isSpace(uchar(*c)) && *c != ';') {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            throw StoreError(QStringLiteral("La consulta no es válida: tiene texto de más después de «%1».")
+                                 .arg(QString::fromUtf8(utf8.constData(), int(tail - utf8.constData()))));
+        }
     }
 }
 

@@ -250,6 +250,7 @@ private Q_SLOTS:
         QTest::newRow("not a date") << "Fecha = cdate('31/02/2024')";
         QTest::newRow("broken syntax") << "Cuenta = 'Banco";
         QTest::newRow("unknown field") << "Nada = 1";
+        QTest::newRow("a second statement") << "1) ; delete from Movimientos; select (1";
     }
     void malformedTextsAreRefused() {
         QFETCH(QString, criteria);
