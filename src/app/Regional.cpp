@@ -462,6 +462,8 @@ QString shortDate(const QDate& date) {
     return loc.toString(date, shortDateFormat(loc));
 }
 
+QString shortDateDisplayFormat() { return shortDateFormat(locale()); }
+
 std::optional<QDate> readShortDate(const QString& text) {
     const QLocale loc = locale();
     const QString format = shortDateFormat(loc);

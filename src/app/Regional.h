@@ -40,6 +40,9 @@ QString plainNumber(Money amount);
 // The short date form with a four-digit year ("9/1/2005" in es_AR,
 // "1/9/2005" in en_US).
 QString shortDate(const QDate& date);
+// The short date form as a date box's display format ("d/M/yyyy" in es_AR),
+// so that date boxes show dates as shortDate writes them.
+QString shortDateDisplayFormat();
 // Reads a text in the short date form (a two-digit year is taken in
 // 1930..2029); empty optional when it is no valid date.
 std::optional<QDate> readShortDate(const QString& text);
