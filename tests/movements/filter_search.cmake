@@ -1,0 +1,2 @@
+tesorin_add_test(NAME tst_view_filter SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_view_filter.cpp)
+tesorin_add_test(NAME tst_movement_search SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_movement_search.cpp)
