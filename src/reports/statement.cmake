@@ -1,0 +1,10 @@
+# The account statement: its selection formula, layout file and pages (core).
+target_sources(tesorin_core PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/reports/ReportError.h
+  ${CMAKE_SOURCE_DIR}/src/reports/SelectionFormula.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementFormula.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementGeometry.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementLayout.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementPage.h
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementReport.cpp
+)

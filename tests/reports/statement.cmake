@@ -1,0 +1,1 @@
+tesorin_add_test(NAME tst_statement_selection SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_selection.cpp)
