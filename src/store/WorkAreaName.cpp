@@ -1,0 +1,35 @@
+#include "store/WorkAreaName.h"
+
+#include "store/WorkAreaFolder.h"
+
+namespace tesorin::store {
+
+namespace {
+bool allowedInName(char32_t c) {
+    return QChar::isLetter(c) || QChar::isDigit(c) || c == U' ' || c == U'-' || c == U'_';
+}
+} // namespace
+
+std::optional<NameRefusal> refuseNewWorkAreaName(const QString& typed) {
+    if (typed.trimmed().isEmpty())
+        return NameRefusal{QStringLiteral("Escriba el nombre de la nueva área de trabajo."), false};
+    // A letter typed as a base letter plus an accent counts as one letter.
+    const QList<uint> characters = typed.normalized(QString::NormalizationForm_C).toUcs4();
+    for (const uint c : characters) {
+        if (!allowedInName(char32_t(c)))
+            return NameRefusal{
+                QStringLiteral("El nombre solo puede tener letras, números, espacios, "
+                               "guiones (-) y guiones bajos (_)."),
+                false};
+    }
+    if (workAreaExists(newWorkAreaFileName(typed)))
+        return NameRefusal{QStringLiteral("Base de datos existente !!, intente con otro nombre."),
+                           true};
+    return std::nullopt;
+}
+
+QString newWorkAreaFileName(const QString& typed) {
+    return typed + QStringLiteral(".MDB");
+}
+
+} // namespace tesorin::store
