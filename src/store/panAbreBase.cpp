@@ -15,7 +15,7 @@ panAbreBase::panAbreBase(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("panAbreBase"));
     setWindowTitle(QStringLiteral("Abrir base de datos o caja"));
 
-    Image1 = dialogPicture(this, QStyle::SP_DirOpenIcon, QStringLiteral("Image1"));
+    Image1 = dialogPicture(this, QStyle::SP_DirIcon, QStringLiteral("Image1"));
     Label1 = new QLabel(
         QStringLiteral("Seleccione la caja o base de datos con la cual desee trabajar."), this);
     Label1->setObjectName(QStringLiteral("Label1"));

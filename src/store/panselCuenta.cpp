@@ -15,7 +15,7 @@ panselCuenta::panselCuenta(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("panselCuenta"));
     setWindowTitle(QStringLiteral("Seleccione Cuenta"));
 
-    Image9 = dialogPicture(this, QStyle::SP_DriveHDIcon, QStringLiteral("Image9"));
+    Image9 = dialogPicture(this, QStyle::SP_FileIcon, QStringLiteral("Image9"));
     Label1 = new QLabel(QStringLiteral("Seleccione la cuenta a operar..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     List1 = new QListWidget(this);
