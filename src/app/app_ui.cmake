@@ -1,0 +1,21 @@
+target_sources(tesorin_ui PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/app/MainStatusBar.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/MainStatusBar.h
+  ${CMAKE_SOURCE_DIR}/src/app/Panel3D.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/Panel3D.h
+  ${CMAKE_SOURCE_DIR}/src/app/Pictures.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/centraFormulario.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/panacerca.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/panacerca.h
+  ${CMAKE_SOURCE_DIR}/src/app/portada.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/portada.h
+  ${CMAKE_SOURCE_DIR}/src/app/principal.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principal.h
+  ${CMAKE_SOURCE_DIR}/src/app/principalBottom.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principalButtons.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principalConexiones.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principalGrid.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principalHover.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principalLayout.cpp
+  ${CMAKE_SOURCE_DIR}/src/app/principalMenus.cpp
+)

@@ -1,0 +1,88 @@
+#include "app/panacerca.h"
+
+#include "app/Pictures.h"
+#include "app/centraFormulario.h"
+#include "store/WorkAreaFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tesorin::app {
+
+namespace {
+
+QString folderDescription() {
+    const QString folder = store::workAreaFolder();
+    const bool programFolder = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
+    return QStringLiteral("Las cajas se guardan en %1 (%2).")
+        .arg(QDir::toNativeSeparators(folder),
+             programFolder ? QStringLiteral("la carpeta del programa")
+                           : QStringLiteral("la carpeta de datos del usuario"));
+}
+
+} // namespace
+
+panacerca::panacerca(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("panacerca"));
+    setWindowTitle(QStringLiteral("Acerca de..."));
+
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(pictures::logo(64));
+    image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* frame1 = new QGroupBox(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* text1 = new QPlainTextEdit(frame1);
+    text1->setObjectName(QStringLiteral("Text1"));
+    text1->setAccessibleName(QStringLiteral("Acerca de Tesorin!"));
+    text1->setReadOnly(true);
+    text1->setPlainText(QStringLiteral("Tesorin!\n"
+                                       "Version 2.0 para Windows 95 / 98 / 2000 / Me / xp\n"
+                                       "\n"
+                                       "Copyright © Velmora! Todos los derechos reservados."));
+    text1->setFixedHeight(text1->fontMetrics().lineSpacing() * 5 + 12);
+    auto* folder = new QLabel(folderDescription(), frame1);
+    folder->setObjectName(QStringLiteral("labCarpeta"));
+    folder->setWordWrap(true);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* frameLayout = new QVBoxLayout(frame1);
+    frameLayout->addWidget(text1);
+    frameLayout->addWidget(folder);
+
+    auto* label1 = new QLabel(
+        QStringLiteral("Advertencia: este programa está protegido por las leyes de derechos de "
+                       "autor. Su reproducción o distribución no autorizada, total o parcial, "
+                       "está prohibida."),
+        this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+
+    auto* command1 = new QPushButton(QStringLiteral("&Aceptar"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setDefault(true);
+    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(image1);
+    top->addWidget(frame1, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(label1, 1);
+    bottom->addWidget(command1, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+    setFixedWidth(460);
+    adjustSize();
+
+    centraFormulario(*this);
+    command1->setFocus();
+}
+
+} // namespace tesorin::app

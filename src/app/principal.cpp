@@ -1,0 +1,135 @@
+#include "app/principal.h"
+
+#include "app/BalancePanel.h"
+#include "app/MainStatusBar.h"
+#include "app/MovementsModel.h"
+#include "app/Panel3D.h"
+#include "app/Pictures.h"
+#include "app/portada.h"
+#include "store/StoreError.h"
+
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QTableView>
+
+namespace tesorin::app {
+
+namespace {
+const QString kRowSource = QStringLiteral("select * from Movimientos order by fecha");
+// Wide enough for a full date in the narrowest column.
+constexpr QSize kFirstSize(1024, 720);
+} // namespace
+
+principal::principal(int splashMs, QWidget* parent) : QMainWindow(parent), m_splashMs(splashMs) {
+    setObjectName(QStringLiteral("principal"));
+    setWindowIcon(pictures::windowIcon());
+    m_data1.setObjectName(QStringLiteral("Data1"));
+    m_model = new MovementsModel(m_data1, this);
+
+    m_background = new QWidget(this);
+    m_background->setObjectName(QStringLiteral("fondo"));
+    m_background->setMouseTracking(true);
+    m_background->installEventFilter(this);
+    setCentralWidget(m_background);
+    createButtonBar(m_background);
+    createGridArea(m_background);
+    createBottomPanel(m_background);
+    createMenus();
+    m_statusBar = new MainStatusBar(this);
+    setStatusBar(m_statusBar);
+
+    setTabOrder(m_buttons.back(), m_grid);
+    setTabOrder(m_grid, m_workAreaPanel);
+
+    connect(&m_data1, &store::DataControl::rowsReset, this, [this] { m_totalsErrorShown = false; });
+    connect(&m_data1, &store::DataControl::Reposition, this, &principal::Data1_Reposition);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { gridCurrentRowChanged(current.row()); });
+    connect(m_model, &MovementsModel::readFailed, this, [this](const QString& message) {
+        QMessageBox::critical(this, QStringLiteral("Error"), message);
+    });
+
+    setSmallestSize();
+    conectaAcciones();
+    updateMenuStates();
+    updateButtonStates();
+    resize(screen() ? kFirstSize.boundedTo(screen()->availableSize()) : kFirstSize);
+}
+
+principal::~principal() = default;
+
+bool principal::Form_Load() {
+    m_estado.nombreBase = QStringLiteral("BASE.MDB");
+    setWindowTitle(QStringLiteral("Tesorin! - [") + m_estado.nombreBase + QStringLiteral("]"));
+    m_workAreaPanel->setCaption(QStringLiteral("        ") + m_estado.nombreBase);
+    try {
+        m_estado.baseAbierta = store::Database::OpenDatabase(m_estado.nombreBase);
+    } catch (const store::StoreError& failure) {
+        QMessageBox::critical(nullptr, QStringLiteral("Error"), failure.message());
+        return false;
+    }
+    if (m_splashMs > 0) {
+        portada splash(m_splashMs, this);
+        splash.exec();
+    }
+    resizea();
+    m_data1.setDatabaseName(m_estado.nombreBase);
+    m_data1.setRecordSource(kRowSource);
+    refreshView();
+    return true;
+}
+
+void principal::refreshView() {
+    try {
+        m_data1.Refresh();
+    } catch (const store::StoreError& failure) {
+        QMessageBox::critical(this, QStringLiteral("Error"), failure.message());
+    }
+}
+
+void principal::Data1_Reposition() {
+    const BalancePanel panel = computeBalancePanel(m_data1);
+    if (panel.hasCurrentRow != m_hasCurrentRow) {
+        m_hasCurrentRow = panel.hasCurrentRow;
+        updateMenuStates();
+    }
+    showTotals(panel.saldo, panel.ingresos, panel.egresos);
+    if (panel.hasCurrentRow)
+        m_bottomPanel->setCaption(QString());
+
+    const long row = m_data1.currentRow();
+    if (row >= 0 && m_grid->currentIndex().row() != row) {
+        const QScopedValueRollback following(m_followingData1, true);
+        const QModelIndex index = m_model->index(int(row), 0);
+        m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        m_grid->scrollTo(index);
+    }
+
+    if (!panel.error.isEmpty() && !m_totalsErrorShown) {
+        m_totalsErrorShown = true;
+        QMessageBox::critical(this, QStringLiteral("Error"), panel.error);
+    }
+}
+
+void principal::gridCurrentRowChanged(int row) {
+    if (!m_followingData1 && row >= 0)
+        m_data1.setCurrentRow(row);
+}
+
+void principal::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    resizea();
+}
+
+void principal::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        resizea();
+}
+
+} // namespace tesorin::app

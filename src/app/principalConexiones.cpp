@@ -1,0 +1,17 @@
+#include "app/principal.h"
+
+#include <QCoreApplication>
+
+namespace tesorin::app {
+
+// What each menu item, button and the work-area panel runs. An operation
+// joins here when it is built; until then its item or button stays disabled.
+void principal::conectaAcciones() {
+    // "Salir" ends the program at once: no window is asked to close first.
+    setMenuHandler(QStringLiteral("menuArcSalir"), [] { QCoreApplication::exit(0); });
+    setMenuHandler(QStringLiteral("menuCopiarRegistro"), [this] { copiarRegistro(); });
+    setMenuHandler(QStringLiteral("menuDeshacer"), [this] { m_estado.espacioTrabajo.Rollback(); });
+    setMenuHandler(QStringLiteral("menuAyuAcerca"), [this] { muestraAcercaDe(); });
+}
+
+} // namespace tesorin::app

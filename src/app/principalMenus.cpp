@@ -1,0 +1,111 @@
+#include "app/MovementsModel.h"
+#include "app/panacerca.h"
+#include "app/principal.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tesorin::app {
+
+namespace {
+
+struct MenuItem {
+    const char* name;
+    const char* caption; // null for a separator line
+};
+
+struct Menu {
+    const char* name;
+    const char* title;
+    std::initializer_list<MenuItem> items;
+};
+
+const Menu kMenus[] = {
+    {"menuArchivo",
+     "&Archivo",
+     {{"menuArcNueva", "Nueva cuenta de caja"},
+      {"menuArcCierra", "Cerrar cuenta de caja"},
+      {"menuArcAbrir", "Abrir cuenta de caja"},
+      {"MenuNada0", nullptr},
+      {"menuArcSalir", "Salir"}}},
+    {"menuEdicion",
+     "&Edición",
+     {{"menuCopiarRegistro", "Copiar Registro"},
+      {"menuBuscaReg", "Buscar Registro"},
+      {"menuNadaaaa", nullptr},
+      {"menuDeshacer", "Deshacer"}}},
+    {"menuMovimientos",
+     "&Movimientos",
+     {{"menuMovPago", "Nuevo Pago"},
+      {"menuMovIngreso", "Nuevo Ingreso"},
+      {"menuNada1", nullptr},
+      {"menuMovBorrar", "Borrar movimiento"},
+      {"menuMovBuscar", "Buscar movimiento"}}},
+    {"menuInformes",
+     "&Informes",
+     {{"menuInfEstado", "Estado de cuenta"},
+      {"menuInfSumas", "Sumas y saldos de cuentas"},
+      {"menuNada3", nullptr},
+      {"menuInfMens", "Gráfico y Resumen mensual"},
+      {"menuInfGraficoCta", "Gráfico y Resumen anual"}}},
+    {"menuAyuda", "A&yuda", {{"menuAyuAcerca", "Acerca de..."}}},
+};
+
+// Items that act on the grid's current movement.
+bool needsCurrentRow(const QString& name) {
+    return name == QLatin1String("menuMovBorrar") || name == QLatin1String("menuMovBuscar") ||
+           name == QLatin1String("menuCopiarRegistro");
+}
+
+} // namespace
+
+void principal::createMenus() {
+    for (const Menu& menu : kMenus) {
+        QMenu* entry = menuBar()->addMenu(QString::fromUtf8(menu.title));
+        entry->setObjectName(QString::fromUtf8(menu.name));
+        for (const MenuItem& item : menu.items) {
+            QAction* action = item.caption ? entry->addAction(QString::fromUtf8(item.caption))
+                                           : entry->addSeparator();
+            action->setObjectName(QString::fromUtf8(item.name));
+        }
+    }
+}
+
+QAction* principal::menuItem(const QString& name) const {
+    return menuBar()->findChild<QAction*>(name);
+}
+
+void principal::setMenuHandler(const QString& name, std::function<void()> handler) {
+    QAction* action = menuItem(name);
+    if (!action)
+        qFatal("principal has no menu item %s", qPrintable(name));
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    m_wiredItems.insert(action);
+    updateMenuStates();
+}
+
+void principal::updateMenuStates() {
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (action->isSeparator() || action->menu())
+            continue;
+        const bool usable = m_wiredItems.contains(action) &&
+                            (!needsCurrentRow(action->objectName()) || m_hasCurrentRow);
+        action->setEnabled(usable);
+    }
+}
+
+void principal::copiarRegistro() {
+    const QStringList texts = m_model->rowTexts(int(m_data1.currentRow()));
+    if (!texts.isEmpty())
+        QGuiApplication::clipboard()->setText(texts.join(QLatin1Char('\t')));
+}
+
+void principal::muestraAcercaDe() {
+    panacerca about(this);
+    about.exec();
+}
+
+} // namespace tesorin::app
