@@ -109,6 +109,10 @@ private:
     void copiarRegistro();
     void muestraAcercaDe();
 
+    // View filter and search (src/movements/principalVista.cpp).
+    void filtrarDatos();
+    void buscarMovimiento();
+
     int m_splashMs;
     ProgramState m_estado;
     store::DataControl m_data1;

@@ -1,3 +1,4 @@
+#include "app/Panel3D.h"
 #include "app/principal.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,10 @@ void principal::conectaAcciones() {
     setMenuHandler(QStringLiteral("menuCopiarRegistro"), [this] { copiarRegistro(); });
     setMenuHandler(QStringLiteral("menuDeshacer"), [this] { m_estado.espacioTrabajo.Rollback(); });
     setMenuHandler(QStringLiteral("menuAyuAcerca"), [this] { muestraAcercaDe(); });
+    setButtonAction(3, [this] { filtrarDatos(); });
+    connect(DBGrid1(), &Panel3D::doubleClicked, this, [this] { filtrarDatos(); });
+    setMenuHandler(QStringLiteral("menuMovBuscar"), [this] { buscarMovimiento(); });
+    setMenuHandler(QStringLiteral("menuBuscaReg"), [this] { buscarMovimiento(); });
 }
 
 } // namespace tesorin::app

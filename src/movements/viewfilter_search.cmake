@@ -13,4 +13,5 @@ target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/movements/panBuscar.h
   ${CMAKE_SOURCE_DIR}/src/movements/panOpcVer.cpp
   ${CMAKE_SOURCE_DIR}/src/movements/panOpcVer.h
+  ${CMAKE_SOURCE_DIR}/src/movements/principalVista.cpp
 )

@@ -1,0 +1,128 @@
+// The main window starts the view filter from its button bar and from the
+// caption above the grid, and the search from both of its menu items.
+#include "app/MainWindowFixture.h"
+
+#include "app/Clock.h"
+#include "app/Panel3D.h"
+#include "movements/panBuscar.h"
+#include "movements/panOpcVer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+using namespace tesorin;
+using tesorin::movements::panBuscar;
+using tesorin::movements::panOpcVer;
+using tesorin::test::ModalDriver;
+
+namespace {
+
+// Chooses Banco over all dates and presses "Mostrar".
+void showBancoOnly(QWidget* widget) {
+    auto* dialog = qobject_cast<panOpcVer*>(widget);
+    if (!dialog)
+        return;
+    const QListWidgetItem* banco = dialog->List1->findItems("Banco", Qt::MatchExactly).value(0);
+    if (!banco)
+        return;
+    QTest::mouseClick(dialog->List1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      dialog->List1->visualItemRect(banco).center());
+    dialog->Check1->setChecked(true);
+    ModalDriver::clickLater(dialog->Command4);
+}
+
+} // namespace
+
+class PrincipalFilterSearchTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorkArea> m_area;
+    std::unique_ptr<app::principal> m_window;
+
+    QString currentDetail() const {
+        const int row = m_window->MSFlexGrid1()->currentIndex().row();
+        return row >= 0 ? m_window->Data1().recordset()->text(QStringLiteral("Detalle")) +
+                              QStringLiteral(" @") + QString::number(row)
+                        : QString();
+    }
+
+private Q_SLOTS:
+    void init() {
+        clock::setTodayForTests(QDate(2024, 3, 15));
+        m_area = std::make_unique<test::TestWorkArea>();
+        auto db = m_area->open();
+        test::addMovement(*db, QDate(2024, 3, 1), "Banco", "comisión", test::money("0"),
+                          test::money("12"));
+        test::addMovement(*db, QDate(2024, 3, 2), "Sueldo", "sueldo", test::money("900"),
+                          test::money("0"));
+        test::addMovement(*db, QDate(2024, 3, 3), "Banco", "intereses", test::money("5"),
+                          test::money("0"));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_area.reset();
+        QVERIFY2(test::visibleTopLevels().isEmpty(),
+                 qPrintable(test::visibleTopLevels().join(u',')));
+    }
+
+    void filterFromTheButtonBarAndTheCaption_data() {
+        QTest::addColumn<bool>("fromCaption");
+        QTest::newRow("button Ver & Buscar") << false;
+        QTest::newRow("double-click on the caption above the grid") << true;
+    }
+    void filterFromTheButtonBarAndTheCaption() {
+        QFETCH(bool, fromCaption);
+        m_window = test::openMainWindow();
+        QVERIFY(m_window);
+        ModalDriver driver;
+        driver.then(showBancoOnly);
+        if (fromCaption)
+            QTest::mouseDClick(m_window->DBGrid1(), Qt::LeftButton);
+        else
+            QTest::mouseClick(m_window->findChild<app::Panel3D*>(QStringLiteral("spboton_3")),
+                              Qt::LeftButton);
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
+        QCOMPARE(driver.pendingSteps(), 0);
+        QCOMPARE(m_window->DBGrid1()->caption(),
+                 QStringLiteral("Cta : Banco de todas las fechas registradas."));
+        QCOMPARE(m_window->MSFlexGrid1()->model()->rowCount(), 2);
+        QVERIFY(m_window->findChildren<panOpcVer*>().isEmpty());
+    }
+
+    void searchFromEitherMenuItem_data() {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Movimientos, Buscar movimiento") << "menuMovBuscar";
+        QTest::newRow("Edición, Buscar Registro") << "menuBuscaReg";
+    }
+    void searchFromEitherMenuItem() {
+        QFETCH(QString, item);
+        m_window = test::openMainWindow();
+        QVERIFY(m_window);
+        QAction* action = m_window->menuItem(item);
+        QVERIFY(action && action->isEnabled());
+        ModalDriver driver;
+        driver.then([](QWidget* widget) {
+            auto* dialog = qobject_cast<panBuscar*>(widget);
+            if (!dialog)
+                return;
+            dialog->Check1->click();
+            dialog->Check3->click();
+            dialog->Check4->click();
+            dialog->Combo1->setEditText(QStringLiteral("Banco"));
+            dialog->Option1_1->setChecked(true);
+            ModalDriver::clickLater(dialog->Command4);
+        });
+        action->trigger();
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
+        QCOMPARE(currentDetail(), QStringLiteral("intereses @2"));
+        QVERIFY(m_window->findChildren<panBuscar*>().isEmpty());
+    }
+};
+
+TESORIN_GUI_TEST_MAIN(PrincipalFilterSearchTest)
+#include "tst_principal_filter_search.moc"
