@@ -73,11 +73,11 @@ pagina = Página {pagina} de {paginas}
 # se acumula en la cuenta). El ancho es relativo: las columnas se reparten
 # el ancho de la hoja en proporción a sus anchos.
 columna = Fecha, Fecha, 11
-columna = Detalle, Detalle, 36
-columna = Tipo, Tipo, 11
-columna = Ingreso, Ingreso, 14
-columna = Egreso, Egreso, 14
-columna = Saldo, Saldo, 16
+columna = Detalle, Detalle, 34
+columna = Tipo, Tipo, 10
+columna = Ingreso, Ingreso, 15
+columna = Egreso, Egreso, 15
+columna = Saldo, Saldo, 17
 )");
 
 const QStringList& knownMarkers() {

@@ -133,7 +133,8 @@ private:
 };
 
 StatementReport::StatementReport(const QString& workAreaName, const QString& formula,
-                                 const QDate& printDate, const QString& layoutFileName) {
+                                 const QDate& printDate, const QString& layoutFileName)
+    : m_workAreaName(workAreaName), m_formula(formula), m_printDate(printDate) {
     const SelectionCondition condition = parseSelectionFormula(formula);
     m_layout = readStatementLayout(layoutFileName);
     m_db = store::Database::OpenDatabase(workAreaName);

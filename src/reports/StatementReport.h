@@ -39,6 +39,9 @@ public:
     StatementReport(const StatementReport&) = delete;
     StatementReport& operator=(const StatementReport&) = delete;
 
+    const QString& workAreaName() const { return m_workAreaName; }
+    const QString& formula() const { return m_formula; }
+    const QDate& printDate() const { return m_printDate; }
     const StatementLayout& layout() const { return m_layout; }
     int pageCount() const { return int(m_pageStarts.size()); }
     // Page index (from 0) with its texts. Throws store::StoreError when the
@@ -76,6 +79,9 @@ private:
     Cursor layPage(Cursor start, bool firstPage, const std::vector<Money>* nets,
                    PageBuilder* builder) const;
 
+    QString m_workAreaName;
+    QString m_formula;
+    QDate m_printDate;
     StatementLayout m_layout;
     std::unique_ptr<store::Database> m_db;
     QHash<QString, QString> m_markers; // caja, desde, hasta, fecha and the owner's profile

@@ -8,3 +8,13 @@ target_sources(tesorin_core PRIVATE
   ${CMAKE_SOURCE_DIR}/src/reports/StatementPage.h
   ${CMAKE_SOURCE_DIR}/src/reports/StatementReport.cpp
 )
+
+# The statement on screen, on paper and in PDF (forms).
+target_sources(tesorin_ui PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/reports/ReportControl.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementOutput.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementPainter.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementPreview.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementPreview.h
+  ${CMAKE_SOURCE_DIR}/src/reports/imprimeInforme.cpp
+)
