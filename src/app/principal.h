@@ -5,14 +5,23 @@
 #include "store/DataControl.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 
 #include <array>
 #include <functional>
 
+namespace tesorin::movements {
+class panNueIngreso;
+}
+
 class QAction;
 class QLabel;
 class QTableView;
+
+namespace tesorin::store {
+enum class WorkAreaSwitch;
+}
 
 namespace tesorin::app {
 
@@ -82,6 +91,10 @@ public:
     // "$ 0.00" in the three totals (the work area was closed).
     void resetTotals();
 
+    // What ends the program after a failed switch of work areas
+    // (QCoreApplication::exit(1) unless set); tests count the calls instead.
+    void setProgramEnd(std::function<void()> end);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -112,6 +125,17 @@ private:
     // View filter and search (src/movements/principalVista.cpp).
     void filtrarDatos();
     void buscarMovimiento();
+
+    // Work areas (src/store/principalCajas.cpp).
+    void nuevaCaja();
+    void abrirCaja();
+    void eligeCaja();
+    void cerrarCaja();
+    bool cambiaDeCaja(store::WorkAreaSwitch how, const std::function<void()>& cambia);
+    void muestraCajaAbierta();
+    void muestraSinCaja();
+    void setWorkAreaMenusEnabled(bool enabled);
+    std::function<void()> m_programEnd;
 
     int m_splashMs;
     ProgramState m_estado;
@@ -146,6 +170,22 @@ private:
     QSet<QAction*> m_wiredItems;
     bool m_hasCurrentRow = false;
     HoverBevels m_bevels{kButtons};
+
+    // Movements (src/movements/principalMovimientos.cpp).
+    void conectaMovimientos();
+    void nuevoIngreso();
+    void nuevoPago();
+    void editoPago();
+    void borraMov();
+    void MSFlexGrid1_DblClick();
+    bool hayCajaAbierta();
+    // The entry dialog, loaded on first use; nuevoIngreso leaves it loaded.
+    movements::panNueIngreso& panNueIngresoCargado();
+    void descargaPanNueIngreso();
+    QPointer<movements::panNueIngreso> m_panNueIngreso;
+
+    // Chart of accounts (src/accounts/principalCuentas.cpp).
+    void muestraCuentas();
 };
 
 } // namespace tesorin::app

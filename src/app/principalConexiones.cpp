@@ -8,6 +8,8 @@ namespace tesorin::app {
 // What each menu item, button and the work-area panel runs. An operation
 // joins here when it is built; until then its item or button stays disabled.
 void principal::conectaAcciones() {
+    conectaMovimientos();
+    setButtonAction(6, [this] { muestraCuentas(); });
     // "Salir" ends the program at once: no window is asked to close first.
     setMenuHandler(QStringLiteral("menuArcSalir"), [] { QCoreApplication::exit(0); });
     setMenuHandler(QStringLiteral("menuCopiarRegistro"), [this] { copiarRegistro(); });
@@ -17,6 +19,10 @@ void principal::conectaAcciones() {
     connect(DBGrid1(), &Panel3D::doubleClicked, this, [this] { filtrarDatos(); });
     setMenuHandler(QStringLiteral("menuMovBuscar"), [this] { buscarMovimiento(); });
     setMenuHandler(QStringLiteral("menuBuscaReg"), [this] { buscarMovimiento(); });
+    setMenuHandler(QStringLiteral("menuArcNueva"), [this] { nuevaCaja(); });
+    setMenuHandler(QStringLiteral("menuArcCierra"), [this] { cerrarCaja(); });
+    setMenuHandler(QStringLiteral("menuArcAbrir"), [this] { abrirCaja(); });
+    setWorkAreaPanelAction([this] { eligeCaja(); });
 }
 
 } // namespace tesorin::app

@@ -1,5 +1,6 @@
 #include "store/panNueCaja.h"
 
+#include "app/centraFormulario.h"
 #include "store/DialogPicture.h"
 #include "store/WorkAreaName.h"
 
@@ -52,6 +53,8 @@ panNueCaja::panNueCaja(QWidget* parent) : QDialog(parent) {
     connect(Command7, &QPushButton::clicked, this, &panNueCaja::Command7_Click);
     connect(Command1, &QPushButton::clicked, this, &panNueCaja::reject);
 
+    adjustSize();
+    app::centraFormulario(*this);
     Text1->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "store/panselCuenta.h"
 
+#include "app/centraFormulario.h"
 #include "store/DialogPicture.h"
 #include "store/WorkAreaFolder.h"
 
@@ -41,6 +42,9 @@ panselCuenta::panselCuenta(QWidget* parent) : QDialog(parent) {
 
     connect(Command1, &QPushButton::clicked, this, &panselCuenta::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &panselCuenta::reject);
+
+    adjustSize();
+    app::centraFormulario(*this);
 }
 
 QString panselCuenta::selectedName() const {

@@ -12,3 +12,4 @@ target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/store/panselCuenta.cpp
   ${CMAKE_SOURCE_DIR}/src/store/panselCuenta.h
 )
+target_sources(tesorin_ui PRIVATE ${CMAKE_SOURCE_DIR}/src/store/principalCajas.cpp)
