@@ -1,0 +1,154 @@
+// Opening a work area with schedules that fell due: the dialog that lists
+// them, and what "Sí" and "No" leave in the work area.
+#include "app/Clock.h"
+#include "schedule/ScheduleRecord.h"
+#include "schedule/asentarProgramados.h"
+#include "schedule/panProgPendientes.h"
+#include "store/DataControl.h"
+#include "store/Database.h"
+#include "support/ModalDriver.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace tesorin;
+using namespace tesorin::schedule;
+using tesorin::test::ModalDriver;
+
+namespace {
+
+const QDate kToday(2024, 3, 2);
+
+long movementCount(store::Database& db) {
+    store::Statement count = db.prepare(QStringLiteral("SELECT count(*) FROM Movimientos"));
+    count.step();
+    return long(count.int64(0));
+}
+
+QString lastCovered(store::Database& db) {
+    store::Statement read = db.prepare(QStringLiteral("SELECT UltimaFecha FROM Programa"));
+    read.step();
+    return read.text(0);
+}
+
+struct Listed {
+    QString title;
+    QString question;
+    QStringList captions;
+    QList<QStringList> rows;
+};
+
+// A step that records the posting dialog and presses "Sí" or "No".
+std::function<void(QWidget*)> answerPosting(Listed& seen, bool yes) {
+    return [&seen, yes](QWidget* widget) {
+        auto* dialog = qobject_cast<panProgPendientes*>(widget);
+        if (!dialog)
+            return;
+        seen.title = dialog->windowTitle();
+        seen.question = dialog->Label2->text();
+        for (int c = 0; c < dialog->List1->columnCount(); ++c)
+            seen.captions << dialog->List1->horizontalHeaderItem(c)->text();
+        for (int r = 0; r < dialog->List1->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < dialog->List1->columnCount(); ++c)
+                row << dialog->List1->item(r, c)->text();
+            seen.rows << row;
+        }
+        ModalDriver::clickLater(yes ? dialog->Command1 : dialog->Command2);
+    };
+}
+
+} // namespace
+
+class PostingDialogTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorkArea> m_area;
+    std::unique_ptr<store::Database> m_base;
+    std::unique_ptr<store::DataControl> m_data;
+
+private Q_SLOTS:
+    void init() {
+        clock::setTodayForTests(kToday);
+        m_area = std::make_unique<test::TestWorkArea>();
+        m_base = m_area->open();
+        m_data = std::make_unique<store::DataControl>();
+        m_data->setDatabaseName(QStringLiteral("BASE.MDB"));
+        m_data->setRecordSource(QStringLiteral("select * from Movimientos order by fecha"));
+        m_data->Refresh();
+        ScheduleEntry rent;
+        rent.account = QStringLiteral("Alquiler");
+        rent.frequency = QStringLiteral("Diaria");
+        rent.detail = QStringLiteral("Cochera");
+        rent.amount = QStringLiteral("100");
+        rent.direction = QStringLiteral("OU");
+        addSchedule(*m_base, rent, QDate(2024, 3, 1)); // covers up to 29/2
+        ScheduleEntry salary = rent;
+        salary.account = QStringLiteral("Sueldo");
+        salary.frequency = QStringLiteral("Mensual");
+        salary.monthDay = QStringLiteral("1");
+        salary.detail = QStringLiteral("Marzo");
+        salary.amount = QStringLiteral("2500,5");
+        salary.direction = QStringLiteral("IN");
+        addSchedule(*m_base, salary, QDate(2024, 3, 1));
+    }
+    void cleanup() {
+        QVERIFY2(test::visibleTopLevels().isEmpty(),
+                 qPrintable(test::visibleTopLevels().join(u',')));
+        m_data.reset();
+        m_base.reset();
+        m_area.reset();
+        clock::setTodayForTests(QDate());
+    }
+
+    void yesRecordsTheDueMovementsAndTheGridFollows() {
+        Listed seen;
+        ModalDriver driver;
+        driver.then(answerPosting(seen, true));
+        asentarProgramados(nullptr, *m_base, *m_data);
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(seen.title, QStringLiteral("Movimientos programados"));
+        QCOMPARE(seen.question,
+                 QStringLiteral("¿Registrar los movimientos programados pendientes?"));
+        QCOMPARE(seen.captions,
+                 (QStringList{"Fecha", "Cuenta", "Detalle", "Importe", "Movimiento"}));
+        QCOMPARE(
+            seen.rows,
+            (QList<QStringList>{
+                {"1/3/2024", "Alquiler", "Cochera", QStringLiteral("$\u00a0100,00"), "Egreso"},
+                {"1/3/2024", "Sueldo", "Marzo", QStringLiteral("$\u00a02.500,50"), "Ingreso"},
+                {"2/3/2024", "Alquiler", "Cochera", QStringLiteral("$\u00a0100,00"), "Egreso"}}));
+        QCOMPARE(movementCount(*m_base), 3);
+        QCOMPARE(m_data->rowCount(), 3);
+        const store::DataControl::Totals totals = m_data->viewTotals();
+        QCOMPARE(totals.income, test::money("2500.5"));
+        QCOMPARE(totals.expense, test::money("200"));
+        QCOMPARE(lastCovered(*m_base), QStringLiteral("2024-03-02"));
+
+        // A second opening on the same day asks nothing and records nothing.
+        ModalDriver quiet;
+        asentarProgramados(nullptr, *m_base, *m_data);
+        QVERIFY(quiet.unexpected().isEmpty());
+        QCOMPARE(movementCount(*m_base), 3);
+    }
+
+    void noRecordsNothingAndAsksAgainNextTime() {
+        Listed first, second;
+        ModalDriver driver;
+        driver.then(answerPosting(first, false));
+        asentarProgramados(nullptr, *m_base, *m_data);
+        QCOMPARE(first.rows.size(), 3);
+        QCOMPARE(movementCount(*m_base), 0);
+        QCOMPARE(lastCovered(*m_base), QStringLiteral("2024-02-29"));
+        driver.then(answerPosting(second, false));
+        asentarProgramados(nullptr, *m_base, *m_data);
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(second.rows, first.rows);
+        QCOMPARE(movementCount(*m_base), 0);
+    }
+};
+
+TESORIN_GUI_TEST_MAIN(PostingDialogTest)
+#include "tst_posting_dialog.moc"
