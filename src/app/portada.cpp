@@ -9,8 +9,8 @@
 namespace tesorin::app {
 
 namespace {
-constexpr QSize kSize(480, 300);
-constexpr QSize kPicture1(480, 220);
+constexpr QSize kSize(540, 300);
+constexpr QSize kPicture1(540, 220);
 constexpr int kImageSize = 40;
 } // namespace
 
