@@ -356,6 +356,34 @@ private Q_SLOTS:
         QCOMPARE(m_data->currentRow(), 2L);
     }
 
+    // An unclosed '[' keeps its pattern meaning in the detail, which the store
+    // cannot read: its message is shown and the current row stays.
+    void criteriaTheStoreRefusesIsReported() {
+        QWidget window;
+        m_data->setCurrentRow(1);
+        ModalDriver driver;
+        driver
+            .then([](QWidget* widget) {
+                auto* dialog = qobject_cast<panBuscar*>(widget);
+                if (!dialog)
+                    return;
+                dialog->Check1->click();
+                dialog->Check2->click();
+                dialog->Check4->click();
+                dialog->Text1->setPlainText(QStringLiteral("cuota [2"));
+                ModalDriver::clickLater(dialog->Command4);
+            })
+            .answer();
+        movements::buscarMovimiento(&window, *m_db, *m_data);
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages()[0].title, QStringLiteral("Error"));
+        QVERIFY2(driver.messages()[0].text.contains(QStringLiteral("cuota [2")),
+                 qPrintable(driver.messages()[0].text));
+        QCOMPARE(driver.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(m_data->currentRow(), 1L);
+    }
+
     void leavingTheSearchMovesNothing() {
         QWidget window;
         m_data->setCurrentRow(3);
