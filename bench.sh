@@ -9,6 +9,6 @@ data="$TESORIN_ROOT/bench-data/$rows"
 if [ ! -f "$data/BASE.MDB" ]; then
     echo "Generando una caja con $rows movimientos en $data ..."
     rm -rf "$data"
-    "$TESORIN_BUILD/tesorin_bench_generate" "$data" "$rows"
+    "$TESORIN_BUILD/bench/tesorin_bench_generate" "$data" "$rows"
 fi
-QT_QPA_PLATFORM=offscreen "$TESORIN_BUILD/tesorin_bench" "$data" "$rows" "$@"
+QT_QPA_PLATFORM=offscreen "$TESORIN_BUILD/bench/tesorin_bench" "$data" "$rows" "$@"
