@@ -15,6 +15,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 
 namespace tesorin::app {
 
@@ -80,6 +81,8 @@ bool principal::Form_Load() {
     m_data1.setDatabaseName(m_estado.nombreBase);
     m_data1.setRecordSource(kRowSource);
     refreshView();
+    // Once the window is up, the schedules' due movements are offered.
+    QTimer::singleShot(0, this, [this] { asentarProgramados(); });
     return true;
 }
 

@@ -121,6 +121,13 @@ private:
     void filtrarDatos();
     void buscarMovimiento();
 
+    // Scheduled movements (src/schedule/principalProgramas.cpp).
+    // Shows the schedule list.
+    void verProgramados();
+    // Offers to record what the schedules owe; run after every opening of a
+    // work area (start-up, new, open, choose).
+    void asentarProgramados();
+
     // Work areas (src/store/principalCajas.cpp).
     void nuevaCaja();
     void abrirCaja();

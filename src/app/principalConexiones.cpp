@@ -17,6 +17,7 @@ void principal::conectaAcciones() {
     connect(DBGrid1(), &Panel3D::doubleClicked, this, [this] { filtrarDatos(); });
     setMenuHandler(QStringLiteral("menuMovBuscar"), [this] { buscarMovimiento(); });
     setMenuHandler(QStringLiteral("menuBuscaReg"), [this] { buscarMovimiento(); });
+    setMenuHandler(QStringLiteral("menuMovProgramados"), [this] { verProgramados(); });
     setMenuHandler(QStringLiteral("menuArcNueva"), [this] { nuevaCaja(); });
     setMenuHandler(QStringLiteral("menuArcCierra"), [this] { cerrarCaja(); });
     setMenuHandler(QStringLiteral("menuArcAbrir"), [this] { abrirCaja(); });

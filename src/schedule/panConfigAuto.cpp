@@ -151,8 +151,10 @@ panConfigAuto::panConfigAuto(store::Database& baseAbierta, QWidget* parent)
     Command2->setObjectName(QStringLiteral("Command2"));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Image1, 0, 0, Qt::AlignTop);
-    layout->addWidget(Label1, 0, 1, 1, 2);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(Label1, 1);
+    layout->addLayout(top, 0, 0, 1, 3);
     layout->addWidget(Label2, 1, 0, 1, 2);
     layout->addWidget(Combo2, 1, 2);
     layout->addWidget(Label3, 2, 0, 1, 2);

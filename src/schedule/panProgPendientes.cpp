@@ -23,8 +23,8 @@ panProgPendientes::panProgPendientes(const DuePosting& due, QWidget* parent) : Q
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-    Label1 = new QLabel(QStringLiteral("Desde la última vez que se abrió esta caja vencieron estos "
-                                       "movimientos programados:"),
+    Label1 = new QLabel(QStringLiteral("Estos movimientos programados vencieron y todavía no se "
+                                       "registraron en la caja:"),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

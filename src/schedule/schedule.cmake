@@ -19,4 +19,5 @@ target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/schedule/panProg.h
   ${CMAKE_SOURCE_DIR}/src/schedule/panProgPendientes.cpp
   ${CMAKE_SOURCE_DIR}/src/schedule/panProgPendientes.h
+  ${CMAKE_SOURCE_DIR}/src/schedule/principalProgramas.cpp
 )

@@ -44,6 +44,7 @@ void principal::nuevaCaja() {
         return;
     setButtonsEnabled(true);
     setWindowTitle(store::workAreaWindowCaption(store::WorkAreaSwitch::New, m_estado.nombreBase));
+    asentarProgramados();
 }
 
 void principal::abrirCaja() {
@@ -59,6 +60,7 @@ void principal::abrirCaja() {
         return;
     setButtonsEnabled(true);
     setWindowTitle(store::workAreaWindowCaption(store::WorkAreaSwitch::Open, m_estado.nombreBase));
+    asentarProgramados();
 }
 
 void principal::eligeCaja() {
@@ -73,9 +75,11 @@ void principal::eligeCaja() {
     });
     // The buttons keep their state: after a close they stay disabled until a
     // work area is created or opened from the menu.
-    if (switched)
-        setWindowTitle(
-            store::workAreaWindowCaption(store::WorkAreaSwitch::Choose, m_estado.nombreBase));
+    if (!switched)
+        return;
+    setWindowTitle(
+        store::workAreaWindowCaption(store::WorkAreaSwitch::Choose, m_estado.nombreBase));
+    asentarProgramados();
 }
 
 void principal::cerrarCaja() {

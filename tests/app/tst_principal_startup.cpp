@@ -133,8 +133,13 @@ private slots:
                                                 "menuDeshacer|Deshacer"};
         QTest::newRow("Movimientos")
             << "&Movimientos"
-            << QStringList{"menuMovPago|Nuevo Pago", "menuMovIngreso|Nuevo Ingreso", "menuNada1",
-                           "menuMovBorrar|Borrar movimiento", "menuMovBuscar|Buscar movimiento"};
+            << QStringList{"menuMovPago|Nuevo Pago",
+                           "menuMovIngreso|Nuevo Ingreso",
+                           "menuNada1",
+                           "menuMovBorrar|Borrar movimiento",
+                           "menuMovBuscar|Buscar movimiento",
+                           "menuNada2",
+                           "menuMovProgramados|Movimientos programados..."};
         QTest::newRow("Informes") << "&Informes"
                                   << QStringList{"menuInfEstado|Estado de cuenta",
                                                  "menuInfSumas|Sumas y saldos de cuentas",
