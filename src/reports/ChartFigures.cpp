@@ -27,7 +27,7 @@ ChartGeometry makeAnnual() {
     g.baseY = 7530;
     g.baseLine = QLineF(2190, 7530, 9000, 7530);
     g.axis = QLineF(2175, 7530, 2175, 5670);
-    g.area = QRectF(2100, 5550, 6975, 60 + 7530 - 5550);
+    g.area = QRectF(2100, 5550, 9075 - 2100, 7830 - 5550);
     return g;
 }
 
@@ -46,7 +46,7 @@ ChartGeometry makeMonthly() {
         const double x = (g.expenseLefts[d] + 2 * g.barWidth + g.expenseLefts[d + 1]) / 2.0;
         g.ticks.append(QLineF(x, 7815, x, 7875));
     }
-    g.area = QRectF(1530, 5850, 7455, 7890 - 5850);
+    g.area = QRectF(1530, 5850, 9000 - 1530, 8130 - 5850);
     return g;
 }
 

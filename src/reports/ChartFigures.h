@@ -26,7 +26,7 @@ struct ChartGeometry {
     QLineF baseLine;       // Line1
     QLineF axis;           // Line2
     QVector<QLineF> ticks; // short rules under the base line between periods
-    QRectF area;           // the part of the form the chart is painted in
+    QRectF area;           // the part of the form the chart and its names are painted in
 };
 
 // The twelve pairs of bars of the annual chart.

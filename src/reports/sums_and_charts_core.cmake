@@ -1,5 +1,6 @@
 target_sources(tesorin_core PRIVATE
   ${CMAKE_SOURCE_DIR}/src/reports/AccountSums.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/ChartAccounts.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/AccountTotalsModel.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/AccountTotalsModel.h
   ${CMAKE_SOURCE_DIR}/src/reports/ChartFigures.cpp
