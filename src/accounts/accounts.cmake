@@ -9,4 +9,5 @@ target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/accounts/panCuentas.h
   ${CMAKE_SOURCE_DIR}/src/accounts/panNueCue.cpp
   ${CMAKE_SOURCE_DIR}/src/accounts/panNueCue.h
+  ${CMAKE_SOURCE_DIR}/src/accounts/principalCuentas.cpp
 )

@@ -5,10 +5,15 @@
 #include "store/DataControl.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 
 #include <array>
 #include <functional>
+
+namespace tesorin::movements {
+class panNueIngreso;
+}
 
 class QAction;
 class QLabel;
@@ -172,6 +177,22 @@ private:
     QSet<QAction*> m_wiredItems;
     bool m_hasCurrentRow = false;
     HoverBevels m_bevels{kButtons};
+
+    // Movements (src/movements/principalMovimientos.cpp).
+    void conectaMovimientos();
+    void nuevoIngreso();
+    void nuevoPago();
+    void editoPago();
+    void borraMov();
+    void MSFlexGrid1_DblClick();
+    bool hayCajaAbierta();
+    // The entry dialog, loaded on first use; nuevoIngreso leaves it loaded.
+    movements::panNueIngreso& panNueIngresoCargado();
+    void descargaPanNueIngreso();
+    QPointer<movements::panNueIngreso> m_panNueIngreso;
+
+    // Chart of accounts (src/accounts/principalCuentas.cpp).
+    void muestraCuentas();
 };
 
 } // namespace tesorin::app

@@ -8,6 +8,8 @@ namespace tesorin::app {
 // What each menu item, button and the work-area panel runs. An operation
 // joins here when it is built; until then its item or button stays disabled.
 void principal::conectaAcciones() {
+    conectaMovimientos();
+    setButtonAction(6, [this] { muestraCuentas(); });
     // "Salir" ends the program at once: no window is asked to close first.
     setMenuHandler(QStringLiteral("menuArcSalir"), [] { QCoreApplication::exit(0); });
     setMenuHandler(QStringLiteral("menuCopiarRegistro"), [this] { copiarRegistro(); });
