@@ -126,6 +126,11 @@ private:
     void filtrarDatos();
     void buscarMovimiento();
 
+    // Sums and balances and the charts (src/reports/principalInformes.cpp).
+    void muestraSumas();
+    void muestraGraficoMensual();
+    void muestraGraficoAnual();
+
     // Scheduled movements (src/schedule/principalProgramas.cpp).
     // Shows the schedule list.
     void verProgramados();

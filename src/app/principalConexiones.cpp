@@ -23,6 +23,10 @@ void principal::conectaAcciones() {
     setMenuHandler(QStringLiteral("menuArcNueva"), [this] { nuevaCaja(); });
     setMenuHandler(QStringLiteral("menuArcCierra"), [this] { cerrarCaja(); });
     setMenuHandler(QStringLiteral("menuArcAbrir"), [this] { abrirCaja(); });
+    setMenuHandler(QStringLiteral("menuInfSumas"), [this] { muestraSumas(); });
+    setMenuHandler(QStringLiteral("menuInfMens"), [this] { muestraGraficoMensual(); });
+    setMenuHandler(QStringLiteral("menuInfGraficoCta"), [this] { muestraGraficoAnual(); });
+    setButtonAction(5, [this] { muestraGraficoAnual(); });
     setWorkAreaPanelAction([this] { eligeCaja(); });
 }
 

@@ -13,4 +13,5 @@ target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/reports/panMensGra.h
   ${CMAKE_SOURCE_DIR}/src/reports/panSumas.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/panSumas.h
+  ${CMAKE_SOURCE_DIR}/src/reports/principalInformes.cpp
 )

@@ -3,3 +3,4 @@ tesorin_add_test(NAME tst_chart_figures SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ch
 tesorin_add_test(NAME tst_panSumas SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panSumas.cpp GUI)
 tesorin_add_test(NAME tst_panMensGra SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panMensGra.cpp GUI)
 tesorin_add_test(NAME tst_panInfGra SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panInfGra.cpp GUI)
+tesorin_add_test(NAME tst_principal_informes SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_principal_informes.cpp GUI)

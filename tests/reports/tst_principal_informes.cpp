@@ -1,0 +1,69 @@
+// The "Informes" menu items and the "Resúmen" button open the sums and the
+// two charts over the open work area.
+#include "app/MainWindowFixture.h"
+#include "app/Panel3D.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QTest>
+
+using namespace tesorin;
+using tesorin::test::ModalDriver;
+
+class PrincipalInformesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() {
+        QVERIFY2(test::visibleTopLevels().isEmpty(),
+                 qPrintable(test::visibleTopLevels().join(u',')));
+    }
+
+    void opens_data() {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("menuInfSumas") << "menuInfSumas"
+                                      << "panSumas"
+                                      << "Sumas y saldos de las cuentas";
+        QTest::newRow("menuInfMens") << "menuInfMens"
+                                     << "panMensGra"
+                                     << "Informe mensual de cuentas";
+        QTest::newRow("menuInfGraficoCta") << "menuInfGraficoCta"
+                                           << "panInfGra"
+                                           << "Informe Anual de cuenta";
+        QTest::newRow("button 5") << "spboton_5"
+                                  << "panInfGra"
+                                  << "Informe Anual de cuenta";
+    }
+    void opens() {
+        QFETCH(QString, trigger);
+        QFETCH(QString, form);
+        QFETCH(QString, caption);
+        test::TestWorkArea area;
+        auto window = test::openMainWindow();
+        QVERIFY(window);
+        QString seenName, seenCaption;
+        ModalDriver driver;
+        driver.then([&](QWidget* widget) {
+            seenName = widget->objectName();
+            seenCaption = widget->windowTitle();
+            QTimer::singleShot(0, widget, &QWidget::close);
+        });
+        if (QAction* item = window->menuItem(trigger)) {
+            QVERIFY(item->isEnabled());
+            item->trigger();
+        } else {
+            auto* button = window->findChild<app::Panel3D*>(trigger);
+            QVERIFY(button && button->isEnabled());
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QTRY_COMPARE(seenName, form);
+        QCOMPARE(seenCaption, caption);
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
+        window->close();
+    }
+};
+
+TESORIN_GUI_TEST_MAIN(PrincipalInformesTest)
+#include "tst_principal_informes.moc"
