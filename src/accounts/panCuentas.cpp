@@ -3,6 +3,7 @@
 #include "accounts/AccountTypes.h"
 #include "accounts/ChartOfAccounts.h"
 #include "accounts/panNueCue.h"
+#include "app/centraFormulario.h"
 #include "store/StoreError.h"
 
 #include <QGridLayout>
@@ -43,6 +44,7 @@ panCuentas::panCuentas(store::Database& baseAbierta, std::unique_ptr<store::Reco
     layout->addWidget(Command3, 1, 2);
     layout->addWidget(Command2, 1, 3);
     resize(400, 380);
+    app::centraFormulario(*this);
 
     connect(Command6, &QPushButton::clicked, this, &panCuentas::Command6_Click);
     connect(Command1, &QPushButton::clicked, this, &panCuentas::Command1_Click);

@@ -1,6 +1,7 @@
 #include "accounts/panNueCue.h"
 
 #include "accounts/AccountTypes.h"
+#include "app/centraFormulario.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -56,6 +57,9 @@ panNueCue::panNueCue(QWidget* parent) : QDialog(parent) {
     setTabOrder(Text1, Option1[0]);
     setTabOrder(Option1[0], Command6);
     setTabOrder(Command6, Command2);
+
+    adjustSize();
+    app::centraFormulario(*this);
 
     connect(Command6, &QPushButton::clicked, this, &panNueCue::Command6_Click);
     connect(Command2, &QPushButton::clicked, this, &panNueCue::Command2_Click);
