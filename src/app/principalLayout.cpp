@@ -55,6 +55,10 @@ void principal::resizea() {
 
     m_bottomPanel->setGeometry(0, m_gridArea->geometry().bottom() + 1, clientWidth, bottomHeight);
     m_totalsBox->move(windowWidth - m_totalsBox->width() - fromTwips(kTotalsMargin), 0);
+    // The panel's own message ("NO HAY BASE ACTIVA") shows between the
+    // work-area panel and the totals, not under them.
+    m_bottomPanel->setContentsMargins(m_workAreaPanel->geometry().right() + 1, 0,
+                                      std::max(clientWidth - m_totalsBox->x(), 0), 0);
 }
 
 } // namespace tesorin::app
