@@ -21,6 +21,12 @@ std::optional<NameRefusal> refuseNewWorkAreaName(const QString& typed) {
                 QStringLiteral("El nombre solo puede tener letras, números, espacios, "
                                "guiones (-) y guiones bajos (_)."),
                 false};
+        // The lists show names in upper case, and a listed name must find
+        // its file again: "ß" would be listed as "SS".
+        const QString letter = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        if (letter.toUpper().compare(letter, Qt::CaseInsensitive) != 0)
+            return NameRefusal{
+                QStringLiteral("El nombre no puede tener la letra «%1».").arg(letter), false};
     }
     if (workAreaExists(newWorkAreaFileName(typed)))
         return NameRefusal{QStringLiteral("Base de datos existente !!, intente con otro nombre."),

@@ -61,6 +61,10 @@ private Q_SLOTS:
         QTest::newRow("an extension") << "casa.mdb" << characters << false;
         QTest::newRow("a tab") << "ca\tsa" << characters << false;
         QTest::newRow("an apostrophe") << "D'Angelo" << characters << false;
+        // Listed as "STRASSE.MDB", which would not find "Straße.MDB".
+        QTest::newRow("a letter whose capital is two")
+            << QStringLiteral("Straße") << QStringLiteral("El nombre no puede tener la letra «ß».")
+            << false;
         QTest::newRow("the template") << "BASE" << exists << true;
         QTest::newRow("the template in lower case") << "base" << exists << true;
         QTest::newRow("another in mixed case") << "CaSa Vieja" << exists << true;
