@@ -5,6 +5,11 @@
 namespace tesorin::store {
 
 namespace {
+// File systems keep names of up to 255 bytes; the copy in the making adds
+// ".nueva" and, while it is written, a journal adds "-journal".
+constexpr qsizetype kLongestFileName = 255;
+const QString kLongestSuffix = QStringLiteral(".nueva-journal");
+
 bool allowedInName(char32_t c) {
     return QChar::isLetter(c) || QChar::isDigit(c) || c == U' ' || c == U'-' || c == U'_';
 }
@@ -28,6 +33,8 @@ std::optional<NameRefusal> refuseNewWorkAreaName(const QString& typed) {
             return NameRefusal{
                 QStringLiteral("El nombre no puede tener la letra «%1».").arg(letter), false};
     }
+    if ((newWorkAreaFileName(typed) + kLongestSuffix).toUtf8().size() > kLongestFileName)
+        return NameRefusal{QStringLiteral("El nombre es demasiado largo."), false};
     if (workAreaExists(newWorkAreaFileName(typed)))
         return NameRefusal{QStringLiteral("Base de datos existente !!, intente con otro nombre."),
                            true};

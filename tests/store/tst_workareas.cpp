@@ -65,6 +65,9 @@ private Q_SLOTS:
         QTest::newRow("a letter whose capital is two")
             << QStringLiteral("Straße") << QStringLiteral("El nombre no puede tener la letra «ß».")
             << false;
+        QTest::newRow("too long for the file system")
+            << QString(120, QChar(u'ñ')) << QStringLiteral("El nombre es demasiado largo.")
+            << false;
         QTest::newRow("the template") << "BASE" << exists << true;
         QTest::newRow("the template in lower case") << "base" << exists << true;
         QTest::newRow("another in mixed case") << "CaSa Vieja" << exists << true;
@@ -140,6 +143,14 @@ private Q_SLOTS:
             copy->prepare(QStringLiteral("SELECT count(*) FROM Cuentas WHERE Nombre = 'Viajes'"));
         viajes.step();
         QCOMPARE(viajes.int64(0), 1);
+    }
+
+    void theLongestNameAcceptedCanBeMade() {
+        test::TestWorkArea area;
+        const QString longest(237, QLatin1Char('a'));
+        QVERIFY(!refuseNewWorkAreaName(longest));
+        createWorkAreaCopy(QStringLiteral("BASE.MDB"), newWorkAreaFileName(longest));
+        QVERIFY(listWorkAreas().contains(newWorkAreaFileName(longest).toUpper()));
     }
 
     void anExistingNameIsRefusedAndTheFileLeftAlone_data() {
