@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
 
