@@ -213,7 +213,9 @@ void Recordset::Seek(const QString& comparison, const QVariant& key) {
     if (op != QLatin1String("=") && op != QLatin1String(">=") && op != QLatin1String(">"))
         throw StoreError(QStringLiteral("La comparación «%1» no se admite al buscar.").arg(op));
     const int keyColumn = fieldIndex(m_indexColumns.first());
-    const QVariant stored = keyColumn >= 0 ? converted(keyColumn, key) : key;
+    // A counter key is looked up, never written, so it takes no conversion.
+    const bool counter = keyColumn >= 0 && m_kinds[keyColumn] == FieldKind::Counter;
+    const QVariant stored = keyColumn >= 0 && !counter ? converted(keyColumn, key) : key;
     // First row of the index at or after the key, and whether it equals it.
     Statement first = m_db.prepare(QStringLiteral("SELECT rowid, %1 = ?1 FROM %2 WHERE %1 %3 ?1 "
                                                   "ORDER BY %1, rowid LIMIT 1")

@@ -214,6 +214,13 @@ private Q_SLOTS:
         accounts->Seek(QStringLiteral("="), QStringLiteral("SUELDO"));
         QVERIFY(!accounts->NoMatch());
         QCOMPARE(accounts->text(QStringLiteral("Tipo")), QStringLiteral("IN"));
+
+        m_db->exec(QStringLiteral("INSERT INTO Programa (idPrograma, Cuenta) VALUES (7, 'Alquiler')"));
+        auto schedules = m_db->OpenRecordset(QStringLiteral("Programa"));
+        schedules->setIndex(QStringLiteral("primarykey"));
+        schedules->Seek(QStringLiteral("="), 7);
+        QVERIFY(!schedules->NoMatch());
+        QCOMPARE(schedules->text(QStringLiteral("Cuenta")), QStringLiteral("Alquiler"));
     }
 
     void like_data() {
