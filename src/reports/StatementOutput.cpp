@@ -3,12 +3,12 @@
 #include "reports/ReportError.h"
 #include "reports/StatementGeometry.h"
 #include "reports/StatementPainter.h"
+#include "reports/StatementPdfWriter.h"
 #include "reports/StatementReport.h"
 
 #include <QDir>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 
@@ -55,29 +55,17 @@ bool writeStatementPdf(const StatementReport& report, const QString& path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw failed(file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(pageSize(report.layout().paper));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(report.layout().title.isEmpty() ? QStringLiteral("Estado de cuenta")
-                                                        : report.layout().title);
-        writer.setCreator(QStringLiteral("Tesorin"));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw failed(QStringLiteral("no se pudo empezar el documento."));
-        for (int index = 0; index < report.pageCount(); ++index) {
-            if (index > 0)
-                writer.newPage();
-            paintScaled(painter, report, report.page(index), writer.resolution());
-            if (progress && !progress(index + 1)) {
-                painter.end();
-                file.cancelWriting();
-                return false;
-            }
+    StatementPdfWriter writer(file, geometry::paperSize(report.layout().paper),
+                              report.layout().title.isEmpty() ? QStringLiteral("Estado de cuenta")
+                                                              : report.layout().title);
+    for (int index = 0; index < report.pageCount(); ++index) {
+        paintStatementPage(writer.newPage(), report.page(index), report.layout());
+        if (progress && !progress(index + 1)) {
+            file.cancelWriting();
+            return false;
         }
-        painter.end();
     }
-    if (!file.commit())
+    if (!writer.finish() || !file.commit())
         throw failed(file.errorString());
     return true;
 }

@@ -7,9 +7,15 @@ class QPainter;
 
 namespace tesorin::reports {
 
-// Paints one statement page. The painter's coordinates are points (1/72
-// inch) from the paper's top left corner, whatever the device: the preview,
-// the printer and the PDF file all scale to that before calling.
+class StatementCanvas;
+
+// Draws one statement page on a canvas, in points from the paper's top
+// left corner.
+void paintStatementPage(StatementCanvas& canvas, const StatementPage& page,
+                        const StatementLayout& layout);
+
+// The same on a painter whose coordinates are points from the paper's top
+// left corner (the preview and the printer scale to that first).
 void paintStatementPage(QPainter& painter, const StatementPage& page,
                         const StatementLayout& layout);
 

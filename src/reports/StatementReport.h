@@ -17,16 +17,18 @@ class Database;
 
 namespace tesorin::reports {
 
+struct SelectionCondition;
+
 // The account statement: the movements of a work area for which a
 // selection formula holds, one section per account (accounts in name
 // order, movements by date) with a running balance and the account's
 // totals, then the totals of every account, on pages as the layout file
 // says.
 //
-// Only the movements' identifiers are kept, in statement order; a page's
-// movements are read from the work area when that page is asked for, so a
-// statement of a million movements costs little more memory than a short
-// one and its first page comes at once.
+// Only the movements' identifiers and net amounts are kept, in statement
+// order (16 bytes a movement); a page's movements are read from the work
+// area, in one query, when that page is asked for, so the first page of a
+// statement of a million movements comes at once.
 class StatementReport {
 public:
     // Reads the layout file of the work-area folder (writing the default one
@@ -71,13 +73,14 @@ private:
     };
     class PageBuilder;
 
-    void selectMovements(const QString& formula);
+    void selectMovements(const SelectionCondition& condition);
     void readOwnerProfile();
-    void paginate(const std::vector<Money>& nets);
+    void paginate();
     // Lays out one page from `start` and returns where the next one starts.
-    // Without a builder only the page breaks are worked out, from `nets`.
-    Cursor layPage(Cursor start, bool firstPage, const std::vector<Money>* nets,
-                   PageBuilder* builder) const;
+    // Without a builder only the page breaks are worked out; idsOnPage, when
+    // given, receives the movements the page holds.
+    Cursor layPage(Cursor start, bool firstPage, PageBuilder* builder,
+                   std::vector<qint64>* idsOnPage = nullptr) const;
 
     QString m_workAreaName;
     QString m_formula;
@@ -88,6 +91,7 @@ private:
     QStringList m_ownerLines;
     QString m_periodText;
     std::vector<qint64> m_ids;
+    std::vector<Money> m_nets; // income less expense of each movement of m_ids
     std::vector<Section> m_sections;
     std::vector<Cursor> m_pageStarts;
     Money m_totalIncome;

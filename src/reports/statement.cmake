@@ -12,9 +12,12 @@ target_sources(tesorin_core PRIVATE
 # The statement on screen, on paper and in PDF (forms).
 target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/reports/ReportControl.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementCanvas.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/StatementOutput.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/StatementPainter.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/StatementPdfWriter.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/StatementPreview.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/StatementPreview.h
+  ${CMAKE_SOURCE_DIR}/src/reports/TrueTypeSubset.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/imprimeInforme.cpp
 )

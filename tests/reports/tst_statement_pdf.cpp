@@ -31,12 +31,18 @@ class StatementPdfTest : public QObject {
     std::unique_ptr<test::TestWorkArea> m_area;
     QString m_pdftotext;
 
-    // The text of each page of the PDF.
+    // The text of each page of the PDF; empty when the reader found fault
+    // with the file.
     QStringList pdfPages(const QString& path) {
         QProcess process;
         process.start(m_pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
         if (!process.waitForFinished(30000) || process.exitCode() != 0)
             return {};
+        const QByteArray complaints = process.readAllStandardError();
+        if (!complaints.isEmpty()) {
+            qWarning("pdftotext: %s", complaints.constData());
+            return {};
+        }
         QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QChar('\f'));
         if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
             pages.removeLast();

@@ -1,0 +1,70 @@
+// The account statement of every account over all dates: up to its first
+// page on screen, and the whole PDF. The baseline is SQLite alone reading
+// the selected rows in statement order.
+#include "bench/Bench.h"
+#include "reports/StatementFormula.h"
+#include "reports/StatementOutput.h"
+#include "reports/StatementPreview.h"
+#include "reports/StatementReport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+namespace {
+
+const QString kFormula =
+    tesorin::reports::statementFormula(tesorin::reports::kAllAccountsEntry, true, {}, {});
+
+double rawSelectionMs(const QString& path) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const double ms = tesorin::bench::medianMs([db] {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db,
+                           "SELECT idMovimiento, Cuenta, Ingreso, Egreso FROM Movimientos "
+                           "WHERE Cuenta <> '' ORDER BY Cuenta, Fecha, idMovimiento",
+                           -1, &stmt, nullptr);
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            sqlite3_column_text(stmt, 1);
+        sqlite3_finalize(stmt);
+    });
+    sqlite3_close(db);
+    return ms;
+}
+
+} // namespace
+
+TESORIN_BENCH(statement_first_page) {
+    using namespace tesorin;
+    const double ms = bench::medianMs([] {
+        auto report = std::make_unique<reports::StatementReport>(QStringLiteral("BASE.MDB"),
+                                                                 kFormula, QDate(2025, 1, 1));
+        reports::StatementPreview preview(std::move(report),
+                                          QStringLiteral("Informe preliminar de caja."));
+        preview.show();
+        QCoreApplication::processEvents();
+    });
+    bench::report(QStringLiteral("statement_first_page"), context.rows, ms,
+                  rawSelectionMs(context.path));
+}
+
+TESORIN_BENCH(statement_pdf) {
+    using namespace tesorin;
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("estado.pdf"));
+    int pages = 0;
+    const double ms = bench::medianMs(
+        [&] {
+            reports::StatementReport report(QStringLiteral("BASE.MDB"), kFormula,
+                                            QDate(2025, 1, 1));
+            pages = report.pageCount();
+            reports::writeStatementPdf(report, path);
+        },
+        3);
+    bench::report(QStringLiteral("statement_pdf"), context.rows, ms, rawSelectionMs(context.path));
+    bench::reportValue(QStringLiteral("statement_pdf_pages"), context.rows, QStringLiteral("pages"),
+                       pages);
+}
