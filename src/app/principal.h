@@ -131,6 +131,9 @@ private:
     void muestraGraficoMensual();
     void muestraGraficoAnual();
 
+    // Printed statement (src/reports/principalEstadoDeCuenta.cpp).
+    void imprimeInforme();
+
     // Scheduled movements (src/schedule/principalProgramas.cpp).
     // Shows the schedule list.
     void verProgramados();

@@ -27,6 +27,8 @@ void principal::conectaAcciones() {
     setMenuHandler(QStringLiteral("menuInfMens"), [this] { muestraGraficoMensual(); });
     setMenuHandler(QStringLiteral("menuInfGraficoCta"), [this] { muestraGraficoAnual(); });
     setButtonAction(5, [this] { muestraGraficoAnual(); });
+    setMenuHandler(QStringLiteral("menuInfEstado"), [this] { imprimeInforme(); });
+    setButtonAction(4, [this] { imprimeInforme(); });
     setWorkAreaPanelAction([this] { eligeCaja(); });
 }
 

@@ -20,4 +20,5 @@ target_sources(tesorin_ui PRIVATE
   ${CMAKE_SOURCE_DIR}/src/reports/StatementPreview.h
   ${CMAKE_SOURCE_DIR}/src/reports/TrueTypeSubset.cpp
   ${CMAKE_SOURCE_DIR}/src/reports/imprimeInforme.cpp
+  ${CMAKE_SOURCE_DIR}/src/reports/principalEstadoDeCuenta.cpp
 )
