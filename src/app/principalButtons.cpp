@@ -63,16 +63,16 @@ void principal::createButtonBar(QWidget* parent) {
     QFont captionFont = m_buttonBar->font();
     captionFont.setPointSizeF(8);
     for (int i = 0; i < kButtons; ++i) {
-        const Button& spec = kButtonBar[i];
+        const Button& design = kButtonBar[i];
         auto* button = new Panel3D(QStringLiteral("spboton_%1").arg(i), m_buttonBar);
-        button->setGeometry(fromTwips(spec.left), fromTwips(kButtonTop), fromTwips(spec.width),
+        button->setGeometry(fromTwips(design.left), fromTwips(kButtonTop), fromTwips(design.width),
                             fromTwips(kButtonHeight));
         button->setFont(captionFont);
-        button->setCaption(QString::fromUtf8(spec.caption));
+        button->setCaption(QString::fromUtf8(design.caption));
         button->setCaptionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         button->setContentsMargins(2, 0, 2, 3);
         button->setClickable(true);
-        button->setAccessibleDescription(QString::fromUtf8(spec.toolTip));
+        button->setAccessibleDescription(QString::fromUtf8(design.toolTip));
         button->setMouseTracking(true);
         button->installEventFilter(this);
         connect(button, &Panel3D::clicked, this, [this, i] { spboton_Click(i); });
@@ -82,7 +82,7 @@ void principal::createButtonBar(QWidget* parent) {
         picture->setPixmap(pictures::button(i, kPictureSize));
         picture->setGeometry((button->width() - kPictureSize) / 2, kPictureTop, kPictureSize,
                              kPictureSize);
-        picture->setToolTip(QString::fromUtf8(spec.toolTip));
+        picture->setToolTip(QString::fromUtf8(design.toolTip));
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
 
