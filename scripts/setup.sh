@@ -8,7 +8,7 @@ TESORIN_BUILD="${TESORIN_BUILD:-$TESORIN_ROOT/build}"
 
 tesorin_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libsqlite3-dev sqlite3
+    qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
 )

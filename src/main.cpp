@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace {
 
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesorin"));
     tesorin::regional::applySystemLocale();
+    // Every text of the program is Spanish, so the toolkit's own buttons and
+    // dialogs ("Sí", "No", "Guardar") are too, whatever the machine's language.
+    QTranslator toolkitSpanish;
+    if (toolkitSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitSpanish);
 
     tesorin::store::setWorkAreaFolder(tesorin::store::defaultWorkAreaFolder());
     // Bare file names resolve in the work-area folder, whatever the folder
