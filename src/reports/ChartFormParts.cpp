@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPalette>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
@@ -45,6 +46,16 @@ QIcon printerIcon() {
 }
 
 } // namespace
+
+void paintWhiteInSmallType(QWidget* form) {
+    QPalette white = form->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    form->setPalette(white);
+    form->setAutoFillBackground(true);
+    QFont small = form->font();
+    small.setPointSize(8);
+    form->setFont(small);
+}
 
 QFrame* productPicture(QWidget* form, int left, int top) {
     auto* picture = named(new QFrame(form), "Picture1");

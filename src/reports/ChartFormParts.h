@@ -10,6 +10,8 @@ class QWidget;
 // Controls both chart forms have alike.
 namespace tesorin::reports {
 
+// The chart forms' look: a white page in small type.
+void paintWhiteInSmallType(QWidget* form);
 // Picture1 with the product name in Label9, at left, top in twips.
 QFrame* productPicture(QWidget* form, int left, int top);
 // Command1 "Imprimir" with a printer picture, at left, top in twips.

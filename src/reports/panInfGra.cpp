@@ -50,13 +50,7 @@ panInfGra::panInfGra(store::Database& baseAbierta, QWidget* parent)
     setObjectName(QStringLiteral("panInfGra"));
     setWindowTitle(QStringLiteral("Informe Anual de cuenta"));
     setFixedSize(app::fromTwips(9375), app::fromTwips(7980));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    paintWhiteInSmallType(this);
 
     createSelectionSide();
     createReportSide();

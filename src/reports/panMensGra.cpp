@@ -61,13 +61,7 @@ panMensGra::panMensGra(store::Database& baseAbierta, QWidget* parent)
     setObjectName(QStringLiteral("panMensGra"));
     setWindowTitle(QStringLiteral("Informe mensual de cuentas"));
     setFixedSize(app::fromTwips(9330), app::fromTwips(8235));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    paintWhiteInSmallType(this);
 
     createSelectionSide();
     createReportSide();
