@@ -5,6 +5,8 @@ set -euo pipefail
 
 TESORIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TESORIN_BUILD="${TESORIN_BUILD:-$TESORIN_ROOT/build}"
+# Clones in other folders share what ccache (when present) already compiled.
+export CCACHE_BASEDIR="$TESORIN_ROOT"
 
 tesorin_packages=(
     g++ cmake ninja-build pkg-config
