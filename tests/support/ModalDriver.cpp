@@ -62,6 +62,8 @@ void ModalDriver::poll() {
     if (modal == m_lastHandled)
         return;
     m_lastHandled = modal;
+    if (m_inStep.contains(modal))
+        return;
     if (m_steps.empty()) {
         QString what = modal->windowTitle();
         if (auto* box = qobject_cast<QMessageBox*>(modal))
@@ -75,7 +77,10 @@ void ModalDriver::poll() {
     }
     auto step = std::move(m_steps.front());
     m_steps.pop_front();
+    m_inStep.append(modal);
     step(modal);
+    m_inStep.removeAll(nullptr);
+    m_inStep.removeOne(modal);
 }
 
 QStringList visibleTopLevels() {

@@ -59,6 +59,10 @@ private:
     QTimer m_timer;
     std::deque<std::function<void(QWidget*)>> m_steps;
     QPointer<QWidget> m_lastHandled;
+    // Widgets whose step is still running: a step that opens a message box
+    // on its own dialog sees that dialog active again when the box closes,
+    // which is no new activation.
+    QList<QPointer<QWidget>> m_inStep;
     QList<SeenMessage> m_messages;
     QStringList m_unexpected;
 };
