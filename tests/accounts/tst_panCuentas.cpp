@@ -80,8 +80,7 @@ class PanCuentasTest : public QObject {
 
 private Q_SLOTS:
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
         QVERIFY(!recCuentas);
     }
 

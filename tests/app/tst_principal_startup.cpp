@@ -36,8 +36,7 @@ private slots:
         window.reset();
         area.reset();
         clock::setTodayForTests(QDate());
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(", ")));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void startsOnBaseWithCaptionsAndZeroTotals() {

@@ -51,8 +51,7 @@ private slots:
     void cleanup() {
         window.reset();
         area.reset();
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(", ")));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void totalsOfTheView_data() {

@@ -102,8 +102,7 @@ private Q_SLOTS:
         m_data->Refresh();
     }
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
         m_data.reset();
         m_db.reset();
         m_area.reset();

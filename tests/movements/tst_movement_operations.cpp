@@ -163,8 +163,7 @@ private Q_SLOTS:
         m_window.reset();
         m_db.reset();
         m_area.reset();
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void theMovementItemsAndButtonsAreUsable() {

@@ -66,8 +66,7 @@ private Q_SLOTS:
     void cleanup() {
         m_window.reset();
         m_area.reset();
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void filterFromTheButtonBarAndTheCaption_data() {

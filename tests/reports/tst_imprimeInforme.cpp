@@ -74,8 +74,7 @@ private Q_SLOTS:
         m_window.reset();
         m_area.reset();
         clock::setTodayForTests(QDate());
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void statement_data() {

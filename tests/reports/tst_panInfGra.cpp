@@ -67,8 +67,7 @@ private Q_SLOTS:
     void init() { clock::setTodayForTests(kToday); }
     void cleanup() {
         clock::setTodayForTests(QDate());
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void loadingComputesNothing() {

@@ -73,8 +73,7 @@ private Q_SLOTS:
     void init() { clock::setTodayForTests(kToday); }
     void cleanup() {
         clock::setTodayForTests(QDate());
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     // Opening computes nothing: the grid shows what the last computation

@@ -15,8 +15,7 @@ class PrincipalInformesTest : public QObject {
 
 private Q_SLOTS:
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void opens_data() {

@@ -59,8 +59,7 @@ private Q_SLOTS:
     }
     void cleanupTestCase() { m_area.reset(); }
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void turnsPages() {

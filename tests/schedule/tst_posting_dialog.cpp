@@ -95,8 +95,7 @@ private Q_SLOTS:
         addSchedule(*m_base, salary, QDate(2024, 3, 1));
     }
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
         m_data.reset();
         m_base.reset();
         m_area.reset();

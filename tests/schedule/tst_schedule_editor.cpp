@@ -53,8 +53,7 @@ private Q_SLOTS:
         m_base = m_area->open();
     }
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
         m_base.reset();
         m_area.reset();
     }

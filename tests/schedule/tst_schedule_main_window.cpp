@@ -49,8 +49,7 @@ class ScheduleMainWindowTest : public QObject {
 private Q_SLOTS:
     void init() { clock::setTodayForTests(kToday); }
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(u',')));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
         clock::setTodayForTests(QDate());
     }
 

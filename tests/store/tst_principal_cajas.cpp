@@ -136,8 +136,7 @@ private slots:
     void cleanup() {
         window.reset();
         area.reset();
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(", ")));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     // Made while BASE.MDB is current (both connections on it) or after a close.

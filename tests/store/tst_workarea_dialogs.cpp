@@ -37,8 +37,7 @@ class WorkAreaDialogsTest : public QObject {
 
 private Q_SLOTS:
     void cleanup() {
-        QVERIFY2(test::visibleTopLevels().isEmpty(),
-                 qPrintable(test::visibleTopLevels().join(", ")));
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
     }
 
     void aNameThatCannotBeUsedKeepsTheDialogOpen_data() {

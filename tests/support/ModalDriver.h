@@ -72,6 +72,11 @@ QStringList visibleTopLevels();
 
 } // namespace tesorin::test
 
+// A test's cleanup() asserts with this that it closed every window it opened.
+#define TESORIN_VERIFY_NO_WINDOW_LEFT()                                                            \
+    QVERIFY2(tesorin::test::visibleTopLevels().isEmpty(),                                          \
+             qPrintable(tesorin::test::visibleTopLevels().join(u',')))
+
 // main() for a test that drives forms offscreen.
 #define TESORIN_GUI_TEST_MAIN(TestClass)                                                           \
     int main(int argc, char** argv) {                                                              \
