@@ -39,7 +39,6 @@ void DataControl::Refresh() {
         // Every identifier is read now, so the control never holds the file
         // open for reading while the program writes through its other
         // connection.
-        rows->RecordCount();
         if (rows->RecordCount() > 0)
             rows->MoveFirst();
         m_rs = std::move(rows);
