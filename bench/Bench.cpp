@@ -16,7 +16,9 @@ std::map<std::string, Function>& registry() {
     return functions;
 }
 
-Registration::Registration(const char* name, Function function) { registry()[name] = function; }
+Registration::Registration(const char* name, Function function) {
+    registry()[name] = function;
+}
 
 double medianMs(const std::function<void()>& work, int runs, const std::function<void()>& setup) {
     std::vector<double> times;
@@ -34,13 +36,14 @@ double medianMs(const std::function<void()>& work, int runs, const std::function
 
 void report(const QString& name, long rows, double ms, double baselineMs) {
     const double ratio = baselineMs > 0 ? ms / baselineMs : 0.0;
-    std::printf("BENCH %s rows=%ld ms=%.3f baseline_ms=%.3f ratio=%.2f\n", qPrintable(name), rows, ms,
-                baselineMs, ratio);
+    std::printf("BENCH %s rows=%ld ms=%.3f baseline_ms=%.3f ratio=%.2f\n", qPrintable(name), rows,
+                ms, baselineMs, ratio);
     std::fflush(stdout);
 }
 
 void reportValue(const QString& name, long rows, const QString& valueName, double value) {
-    std::printf("BENCH %s rows=%ld %s=%.1f\n", qPrintable(name), rows, qPrintable(valueName), value);
+    std::printf("BENCH %s rows=%ld %s=%.1f\n", qPrintable(name), rows, qPrintable(valueName),
+                value);
     std::fflush(stdout);
 }
 

@@ -10,8 +10,8 @@
 namespace tesorin::bench {
 
 struct Context {
-    QString folder;   // work-area folder holding BASE.MDB with `rows` movements
-    QString path;     // full path of that BASE.MDB
+    QString folder; // work-area folder holding BASE.MDB with `rows` movements
+    QString path;   // full path of that BASE.MDB
     long rows = 0;
 };
 
@@ -34,5 +34,5 @@ void reportValue(const QString& name, long rows, const QString& valueName, doubl
 
 #define TESORIN_BENCH(function)                                                                    \
     static void function(const tesorin::bench::Context&);                                          \
-    static const tesorin::bench::Registration registration_##function(#function, function);       \
+    static const tesorin::bench::Registration registration_##function(#function, function);        \
     static void function(const tesorin::bench::Context& context)

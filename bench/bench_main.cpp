@@ -1,6 +1,6 @@
 // Runs the registered measurements against a generated work area:
 //   tesorin_bench <folder> <rows> [name ...]
-#include "app/Regional.h"
+#include "base/Regional.h"
 #include "bench/Bench.h"
 #include "store/WorkAreaFolder.h"
 

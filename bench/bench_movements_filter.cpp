@@ -3,8 +3,8 @@
 // next match over the whole view, each against raw sqlite3 doing the same
 // selection.
 #include "bench/Bench.h"
-#include "movements/MovementSearch.h"
-#include "movements/ViewFilter.h"
+#include "movements/core/MovementSearch.h"
+#include "movements/core/ViewFilter.h"
 #include "store/DataControl.h"
 #include "store/Recordset.h"
 

@@ -3,10 +3,10 @@
 // ways SQLite can read the range (through the index on Fecha or scanning the
 // table), so the comparison is with the best plain query, not a weak one.
 #include "bench/Bench.h"
-#include "reports/AccountSums.h"
-#include "reports/ChartFigures.h"
-#include "reports/ChartQueries.h"
-#include "reports/ChartTotals.h"
+#include "reports/core/AccountSums.h"
+#include "reports/core/ChartFigures.h"
+#include "reports/core/ChartQueries.h"
+#include "reports/core/ChartTotals.h"
 #include "store/Database.h"
 
 #include <QDir>

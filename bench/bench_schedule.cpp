@@ -2,7 +2,7 @@
 // raw sqlite3 inserting the same rows. Both run inside a transaction that is
 // rolled back, so the work area stays as generated.
 #include "bench/Bench.h"
-#include "schedule/SchedulePosting.h"
+#include "schedule/core/SchedulePosting.h"
 #include "store/Database.h"
 
 #include <QDate>

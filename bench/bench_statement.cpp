@@ -2,10 +2,10 @@
 // page on screen, and the whole PDF. The baseline is SQLite alone reading
 // the selected rows in statement order.
 #include "bench/Bench.h"
-#include "reports/StatementFormula.h"
-#include "reports/StatementOutput.h"
-#include "reports/StatementPreview.h"
-#include "reports/StatementReport.h"
+#include "reports/core/StatementFormula.h"
+#include "reports/core/StatementReport.h"
+#include "reports/ui/StatementOutput.h"
+#include "reports/ui/StatementPreview.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -42,7 +42,8 @@ TESORIN_BENCH(refresh) {
             data.recordset()->rowAt(row);
     });
     sqlite3* raw = openRaw(context.path);
-    const double baseline = bench::medianMs([&] { rawFirstRows(raw, "select * from Movimientos order by fecha", 50); });
+    const double baseline =
+        bench::medianMs([&] { rawFirstRows(raw, "select * from Movimientos order by fecha", 50); });
     sqlite3_close(raw);
     bench::report(QStringLiteral("refresh"), context.rows, ms, baseline);
 }
@@ -53,9 +54,12 @@ TESORIN_BENCH(totals) {
     data.setDatabaseName(QStringLiteral("BASE.MDB"));
     data.setRecordSource(kRowSource);
     data.Refresh();
-    const double ms = bench::medianMs([&] { data.recordset()->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")}); });
+    const double ms = bench::medianMs([&] {
+        data.recordset()->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
+    });
     sqlite3* raw = openRaw(context.path);
-    const double baseline = bench::medianMs([&] { rawFirstRows(raw, "select sum(Ingreso), sum(Egreso) from Movimientos", 1); });
+    const double baseline = bench::medianMs(
+        [&] { rawFirstRows(raw, "select sum(Ingreso), sum(Egreso) from Movimientos", 1); });
     sqlite3_close(raw);
     bench::report(QStringLiteral("totals"), context.rows, ms, baseline);
 }

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         auto db = Database::OpenDatabase(QStringLiteral("BASE.MDB"));
         Transaction transaction(*db);
         QStringList accounts;
-        Statement account = db->prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?, ?)"));
+        Statement account =
+            db->prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?, ?)"));
         static const char* const types[] = {"IN", "OU", "VS"};
         for (int i = 1; i <= 200; ++i) {
             const QString name = QStringLiteral("Cuenta %1").arg(i, 3, 10, QLatin1Char('0'));
@@ -42,20 +43,23 @@ int main(int argc, char** argv) {
             account.reset();
         }
         static const char* const media[] = {"Efectivo", "Cheques", "Tarjeta", "Otras..."};
-        static const char* const details[] = {"Pago de servicios", "Compra semanal", "Cobro de factura",
-                                              "Transferencia", "Cuota", "Reintegro", "Varios"};
+        static const char* const details[] = {
+            "Pago de servicios", "Compra semanal", "Cobro de factura", "Transferencia", "Cuota",
+            "Reintegro",         "Varios"};
         std::mt19937_64 random(20260101);
         const QDate first(2015, 1, 1);
         const int days = int(first.daysTo(QDate(2024, 12, 31)));
-        Statement movement = db->prepare(QStringLiteral(
-            "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?,?,?,?,?,?)"));
+        Statement movement =
+            db->prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, "
+                                       "Ingreso, Egreso) VALUES (?,?,?,?,?,?)"));
         for (long i = 0; i < rows; ++i) {
             const QDate date = first.addDays(long(random() % (days + 1)));
             const bool income = random() % 3 == 0;
             const double amount = double(random() % 5000000) / 100.0;
             movement.bindText(1, date.toString(Qt::ISODate));
             movement.bindText(2, accounts[int(random() % accounts.size())]);
-            movement.bindText(3, QString::fromLatin1(details[random() % 7]) + QStringLiteral(" %1").arg(i));
+            movement.bindText(3, QString::fromLatin1(details[random() % 7]) +
+                                     QStringLiteral(" %1").arg(i));
             movement.bindText(4, QString::fromLatin1(media[random() % 4]));
             movement.bindDouble(5, income ? amount : 0.0);
             movement.bindDouble(6, income ? 0.0 : amount);

@@ -1,7 +1,7 @@
 // Feeds arbitrary texts to the dialect runner as a row-source condition, as
 // find criteria and as a LIKE pattern. Each may be refused with StoreError;
 // none may crash.
-#include "app/Money.h"
+#include "base/Money.h"
 #include "store/Database.h"
 #include "store/JetLike.h"
 #include "store/Recordset.h"

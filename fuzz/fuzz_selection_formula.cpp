@@ -2,9 +2,9 @@
 // either refused with ReportError or turned into a condition that SQLite
 // runs and the statement lays out; nothing may crash, and a formula that was
 // taken must never fail in the store.
-#include "reports/ReportError.h"
-#include "reports/SelectionFormula.h"
-#include "reports/StatementReport.h"
+#include "reports/core/ReportError.h"
+#include "reports/core/SelectionFormula.h"
+#include "reports/core/StatementReport.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"

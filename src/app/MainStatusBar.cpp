@@ -1,7 +1,7 @@
 #include "app/MainStatusBar.h"
 
-#include "app/Clock.h"
-#include "app/Regional.h"
+#include "base/Clock.h"
+#include "base/Regional.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "app/panacerca.h"
 
-#include "app/Pictures.h"
-#include "app/centraFormulario.h"
 #include "store/WorkAreaFolder.h"
+#include "ui/common/Pictures.h"
+#include "ui/common/centraFormulario.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +14,9 @@
 #include <QVBoxLayout>
 
 namespace tesorin::app {
+
+using ui::centraFormulario;
+namespace pictures = ui::pictures;
 
 namespace {
 

@@ -1,12 +1,15 @@
 #include "app/portada.h"
 
-#include "app/Pictures.h"
-#include "app/centraFormulario.h"
+#include "ui/common/Pictures.h"
+#include "ui/common/centraFormulario.h"
 
 #include <QLabel>
 #include <QTimer>
 
 namespace tesorin::app {
+
+using ui::centraFormulario;
+namespace pictures = ui::pictures;
 
 namespace {
 constexpr QSize kSize(540, 300);

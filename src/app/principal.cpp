@@ -1,12 +1,12 @@
 #include "app/principal.h"
 
-#include "app/BalancePanel.h"
 #include "app/MainStatusBar.h"
-#include "app/MovementsModel.h"
-#include "app/Panel3D.h"
-#include "app/Pictures.h"
 #include "app/portada.h"
+#include "movements/core/BalancePanel.h"
+#include "movements/core/MovementsModel.h"
 #include "store/StoreError.h"
+#include "ui/common/Panel3D.h"
+#include "ui/common/Pictures.h"
 
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -19,6 +19,8 @@
 
 namespace tesorin::app {
 
+namespace pictures = ui::pictures;
+
 namespace {
 const QString kRowSource = QStringLiteral("select * from Movimientos order by fecha");
 // Wide enough for a full date in the narrowest column.
@@ -29,7 +31,7 @@ principal::principal(int splashMs, QWidget* parent) : QMainWindow(parent), m_spl
     setObjectName(QStringLiteral("principal"));
     setWindowIcon(pictures::windowIcon());
     m_data1.setObjectName(QStringLiteral("Data1"));
-    m_model = new MovementsModel(m_data1, this);
+    m_model = new movements::MovementsModel(m_data1, this);
 
     m_background = new QWidget(this);
     m_background->setObjectName(QStringLiteral("fondo"));
@@ -50,7 +52,7 @@ principal::principal(int splashMs, QWidget* parent) : QMainWindow(parent), m_spl
     connect(&m_data1, &store::DataControl::Reposition, this, &principal::Data1_Reposition);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { gridCurrentRowChanged(current.row()); });
-    connect(m_model, &MovementsModel::readFailed, this, [this](const QString& message) {
+    connect(m_model, &movements::MovementsModel::readFailed, this, [this](const QString& message) {
         QMessageBox::critical(this, QStringLiteral("Error"), message);
     });
 
@@ -82,7 +84,7 @@ bool principal::Form_Load() {
     m_data1.setRecordSource(kRowSource);
     refreshView();
     // Once the window is up, the schedules' due movements are offered.
-    QTimer::singleShot(0, this, [this] { asentarProgramados(); });
+    QTimer::singleShot(0, this, [this] { workAreaOpened(); });
     return true;
 }
 
@@ -95,7 +97,7 @@ void principal::refreshView() {
 }
 
 void principal::Data1_Reposition() {
-    const BalancePanel panel = computeBalancePanel(m_data1);
+    const movements::BalancePanel panel = movements::computeBalancePanel(m_data1);
     if (panel.hasCurrentRow != m_hasCurrentRow) {
         m_hasCurrentRow = panel.hasCurrentRow;
         updateMenuStates();

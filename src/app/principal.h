@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/HoverBevels.h"
-#include "app/ProgramState.h"
 #include "store/DataControl.h"
+#include "ui/common/HoverBevels.h"
+#include "workareas/core/ProgramState.h"
+#include "workareas/ui/WorkAreaOperations.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,34 +12,34 @@
 #include <array>
 #include <functional>
 
-namespace tesorin::movements {
-class panNueIngreso;
-}
-
 class QAction;
 class QLabel;
 class QTableView;
 
-namespace tesorin::store {
-enum class WorkAreaSwitch;
+namespace tesorin::ui {
+class Panel3D;
+}
+
+namespace tesorin::movements {
+class MovementsModel;
 }
 
 namespace tesorin::app {
 
+using ui::Panel3D;
+
 class MainStatusBar;
-class MovementsModel;
-class Panel3D;
 
 // The main window: the movements of the current work area in the grid
 // MSFlexGrid1 (fed by the data control Data1), the button bar, the
 // work-area panel, the totals box, the status bar and the menus. It owns the
 // program-wide state.
 //
-// The operations of the other parts of the program are methods of this
-// class defined in their own folders; principalConexiones.cpp says which
-// menu item and button runs each. A menu item or button with nothing to run
-// stays disabled.
-class principal : public QMainWindow {
+// The operations of the features are small controllers in their own
+// folders, given this window as their context; principalConexiones.cpp
+// creates them and says which menu item and button runs each. A menu item or
+// button with nothing to run stays disabled.
+class principal : public QMainWindow, private workareas::WorkAreaWindow {
     Q_OBJECT
 public:
     static constexpr int kButtons = 7;
@@ -55,12 +56,12 @@ public:
     bool Form_Load();
 
     // espacioTrabajo, baseAbierta, nombreBase, recCuentas, recMovimientos.
-    ProgramState& estado() { return m_estado; }
+    workareas::ProgramState& estado() { return m_estado; }
     store::DataControl& Data1() { return m_data1; }
 
     // Runs Data1's row source again (the grid and the totals follow); a
     // failure of the store is shown to the user and leaves the grid empty.
-    void refreshView();
+    void refreshView() override;
 
     // Lays the window out for its size; does nothing while minimised.
     void resizea();
@@ -69,9 +70,9 @@ public:
 
     // Controls that the work-area, movement and view operations change.
     QTableView* MSFlexGrid1() const { return m_grid; }
-    Panel3D* DBGrid1() const { return m_gridTitle; }
-    Panel3D* Label1() const { return m_bottomPanel; }
-    Panel3D* SSPanel3() const { return m_workAreaPanel; }
+    ui::Panel3D* DBGrid1() const { return m_gridTitle; }
+    ui::Panel3D* Label1() const { return m_bottomPanel; }
+    ui::Panel3D* SSPanel3() const { return m_workAreaPanel; }
 
     // The menu item with that objectName ("menuMovPago"); null when none.
     QAction* menuItem(const QString& name) const;
@@ -85,7 +86,7 @@ public:
     void setButtonAction(int index, std::function<void()> action);
     // The seven buttons and their pictures usable (a work area is open) or
     // not (it was closed). A button with no action stays disabled.
-    void setButtonsEnabled(bool enabled);
+    void setButtonsEnabled(bool enabled) override;
     // What a click on the work-area panel or its picture Image1 runs.
     void setWorkAreaPanelAction(std::function<void()> action);
     // "$ 0.00" in the three totals (the work area was closed).
@@ -122,55 +123,40 @@ private:
     void copiarRegistro();
     void muestraAcercaDe();
 
-    // View filter and search (src/movements/principalVista.cpp).
-    void filtrarDatos();
-    void buscarMovimiento();
-
-    // Sums and balances and the charts (src/reports/principalInformes.cpp).
-    void muestraSumas();
-    void muestraGraficoMensual();
-    void muestraGraficoAnual();
-
-    // Printed statement (src/reports/principalEstadoDeCuenta.cpp).
-    void imprimeInforme();
-
-    // Scheduled movements (src/schedule/principalProgramas.cpp).
-    // Shows the schedule list.
-    void verProgramados();
-    // Offers to record what the schedules owe; run after every opening of a
-    // work area (start-up, new, open, choose).
-    void asentarProgramados();
-
-    // Work areas (src/store/principalCajas.cpp).
-    void nuevaCaja();
-    void abrirCaja();
-    void eligeCaja();
-    void cerrarCaja();
-    bool cambiaDeCaja(store::WorkAreaSwitch how, const std::function<void()>& cambia);
-    void muestraCajaAbierta();
-    void muestraSinCaja();
+    // What the feature operations reach of the window.
+    workareas::ProgramState& state() override { return m_estado; }
+    store::DataControl& data1() override { return m_data1; }
+    QWidget* parentWindow() override { return this; }
+    void setGridCaption(const QString& caption) override;
+    void showWorkAreaOpen() override;
+    void showNoWorkArea() override;
+    void setWorkAreaPanelCaption(const QString& caption) override;
+    void endProgram() override;
+    void workAreaOpened() override;
     void setWorkAreaMenusEnabled(bool enabled);
+    // What runs after every opening of a work area (posting what falls due).
+    std::function<void()> m_afterOpening;
     std::function<void()> m_programEnd;
 
     int m_splashMs;
-    ProgramState m_estado;
+    workareas::ProgramState m_estado;
     store::DataControl m_data1;
-    MovementsModel* m_model = nullptr;
+    movements::MovementsModel* m_model = nullptr;
 
-    Panel3D* m_buttonBar = nullptr;
-    std::array<Panel3D*, kButtons> m_buttons{};
+    ui::Panel3D* m_buttonBar = nullptr;
+    std::array<ui::Panel3D*, kButtons> m_buttons{};
     std::array<QLabel*, kButtons> m_buttonPictures{};
     std::array<std::function<void()>, kButtons> m_buttonActions;
     bool m_buttonsEnabled = true;
 
     QWidget* m_background = nullptr;
     QWidget* m_gridArea = nullptr;
-    Panel3D* m_gridTitle = nullptr;
+    ui::Panel3D* m_gridTitle = nullptr;
     QTableView* m_grid = nullptr;
     bool m_followingData1 = false;
 
-    Panel3D* m_bottomPanel = nullptr;
-    Panel3D* m_workAreaPanel = nullptr;
+    ui::Panel3D* m_bottomPanel = nullptr;
+    ui::Panel3D* m_workAreaPanel = nullptr;
     QLabel* m_workAreaPicture = nullptr;
     QLabel* m_cashBoxPicture = nullptr;
     std::function<void()> m_workAreaPanelAction;
@@ -184,23 +170,7 @@ private:
 
     QSet<QAction*> m_wiredItems;
     bool m_hasCurrentRow = false;
-    HoverBevels m_bevels{kButtons};
-
-    // Movements (src/movements/principalMovimientos.cpp).
-    void conectaMovimientos();
-    void nuevoIngreso();
-    void nuevoPago();
-    void editoPago();
-    void borraMov();
-    void MSFlexGrid1_DblClick();
-    bool hayCajaAbierta();
-    // The entry dialog, loaded on first use; nuevoIngreso leaves it loaded.
-    movements::panNueIngreso& panNueIngresoCargado();
-    void descargaPanNueIngreso();
-    QPointer<movements::panNueIngreso> m_panNueIngreso;
-
-    // Chart of accounts (src/accounts/principalCuentas.cpp).
-    void muestraCuentas();
+    ui::HoverBevels m_bevels{kButtons};
 };
 
 } // namespace tesorin::app

@@ -1,12 +1,16 @@
-#include "app/BalancePanel.h"
-#include "app/Panel3D.h"
-#include "app/Pictures.h"
-#include "app/Twips.h"
 #include "app/principal.h"
+#include "base/Twips.h"
+#include "movements/core/BalancePanel.h"
+#include "ui/common/Panel3D.h"
+#include "ui/common/Pictures.h"
 
 #include <QLabel>
 
 namespace tesorin::app {
+
+using ui::Bevel;
+using ui::Panel3D;
+namespace pictures = ui::pictures;
 
 namespace {
 
@@ -107,7 +111,7 @@ void principal::createBottomPanel(QWidget* parent) {
     valueFont.setBold(true);
     valueFont.setPointSizeF(kTotalPoints);
     for (const Total& total : kTotals) {
-        auto* value = new QLabel(totalsResetText(), m_totalsBox);
+        auto* value = new QLabel(movements::totalsResetText(), m_totalsBox);
         value->setObjectName(QString::fromUtf8(total.name));
         value->setGeometry(fromTwips(total.left), fromTwips(kTotalTop), fromTwips(kTotalWidth),
                            fromTwips(kTotalHeight));
@@ -141,7 +145,8 @@ void principal::showTotals(const QString& saldo, const QString& ingresos, const 
 }
 
 void principal::resetTotals() {
-    showTotals(totalsResetText(), totalsResetText(), totalsResetText());
+    showTotals(movements::totalsResetText(), movements::totalsResetText(),
+               movements::totalsResetText());
 }
 
 void principal::setWorkAreaPanelAction(std::function<void()> action) {

@@ -1,7 +1,7 @@
-#include "app/Panel3D.h"
-#include "app/Pictures.h"
-#include "app/Twips.h"
 #include "app/principal.h"
+#include "base/Twips.h"
+#include "ui/common/Panel3D.h"
+#include "ui/common/Pictures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,6 +9,10 @@
 #include <QTableView>
 
 namespace tesorin::app {
+
+using ui::Bevel;
+using ui::Panel3D;
+namespace pictures = ui::pictures;
 
 namespace {
 

@@ -1,35 +1,71 @@
-#include "app/Panel3D.h"
+#include "accounts/ui/AccountOperations.h"
 #include "app/principal.h"
+#include "movements/ui/MovementGridEvents.h"
+#include "movements/ui/MovementOperations.h"
+#include "movements/ui/ViewOperations.h"
+#include "reports/ui/ReportOperations.h"
+#include "schedule/ui/ScheduleOperations.h"
+#include "ui/common/Panel3D.h"
+#include "workareas/ui/WorkAreaOperations.h"
 
 #include <QCoreApplication>
+#include <QTableView>
 
 namespace tesorin::app {
 
-// What each menu item, button and the work-area panel runs. An operation
-// joins here when it is built; until then its item or button stays disabled.
+using ui::Panel3D;
+
+// Creates the features' operations and says what each menu item, button and
+// the work-area panel runs. An operation joins here when it is built; until
+// then its item or button stays disabled.
 void principal::conectaAcciones() {
-    conectaMovimientos();
-    setButtonAction(6, [this] { muestraCuentas(); });
+    auto* movimientos = new movements::MovementOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuMovIngreso"),
+                   [movimientos] { movimientos->nuevoIngreso(); });
+    setMenuHandler(QStringLiteral("menuMovPago"), [movimientos] { movimientos->nuevoPago(); });
+    setMenuHandler(QStringLiteral("menuMovBorrar"), [movimientos] { movimientos->borraMov(); });
+    setButtonAction(0, [movimientos] { movimientos->nuevoIngreso(); });
+    setButtonAction(1, [movimientos] { movimientos->nuevoPago(); });
+    setButtonAction(2, [movimientos] { movimientos->borraMov(); });
+    new movements::MovementGridEvents(
+        *m_grid, [movimientos] { movimientos->MSFlexGrid1_DblClick(); },
+        [movimientos] { movimientos->borraMov(); });
+
+    auto* cuentas = new accounts::AccountOperations(*this, this);
+    setButtonAction(6, [cuentas] { cuentas->muestraCuentas(); });
+
     // "Salir" ends the program at once: no window is asked to close first.
     setMenuHandler(QStringLiteral("menuArcSalir"), [] { QCoreApplication::exit(0); });
     setMenuHandler(QStringLiteral("menuCopiarRegistro"), [this] { copiarRegistro(); });
     setMenuHandler(QStringLiteral("menuDeshacer"), [this] { m_estado.espacioTrabajo.Rollback(); });
     setMenuHandler(QStringLiteral("menuAyuAcerca"), [this] { muestraAcercaDe(); });
-    setButtonAction(3, [this] { filtrarDatos(); });
-    connect(DBGrid1(), &Panel3D::doubleClicked, this, [this] { filtrarDatos(); });
-    setMenuHandler(QStringLiteral("menuMovBuscar"), [this] { buscarMovimiento(); });
-    setMenuHandler(QStringLiteral("menuBuscaReg"), [this] { buscarMovimiento(); });
-    setMenuHandler(QStringLiteral("menuMovProgramados"), [this] { verProgramados(); });
-    setMenuHandler(QStringLiteral("menuArcNueva"), [this] { nuevaCaja(); });
-    setMenuHandler(QStringLiteral("menuArcCierra"), [this] { cerrarCaja(); });
-    setMenuHandler(QStringLiteral("menuArcAbrir"), [this] { abrirCaja(); });
-    setMenuHandler(QStringLiteral("menuInfSumas"), [this] { muestraSumas(); });
-    setMenuHandler(QStringLiteral("menuInfMens"), [this] { muestraGraficoMensual(); });
-    setMenuHandler(QStringLiteral("menuInfGraficoCta"), [this] { muestraGraficoAnual(); });
-    setButtonAction(5, [this] { muestraGraficoAnual(); });
-    setMenuHandler(QStringLiteral("menuInfEstado"), [this] { imprimeInforme(); });
-    setButtonAction(4, [this] { imprimeInforme(); });
-    setWorkAreaPanelAction([this] { eligeCaja(); });
+
+    auto* vista = new movements::ViewOperations(*this, this);
+    setButtonAction(3, [vista] { vista->filtrarDatos(); });
+    connect(DBGrid1(), &Panel3D::doubleClicked, this, [vista] { vista->filtrarDatos(); });
+    setMenuHandler(QStringLiteral("menuMovBuscar"), [vista] { vista->buscarMovimiento(); });
+    setMenuHandler(QStringLiteral("menuBuscaReg"), [vista] { vista->buscarMovimiento(); });
+
+    auto* programados = new schedule::ScheduleOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuMovProgramados"),
+                   [programados] { programados->verProgramados(); });
+    m_afterOpening = [programados] { programados->asentarProgramados(); };
+
+    auto* cajas = new workareas::WorkAreaOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuArcNueva"), [cajas] { cajas->nuevaCaja(); });
+    setMenuHandler(QStringLiteral("menuArcCierra"), [cajas] { cajas->cerrarCaja(); });
+    setMenuHandler(QStringLiteral("menuArcAbrir"), [cajas] { cajas->abrirCaja(); });
+    setWorkAreaPanelAction([cajas] { cajas->eligeCaja(); });
+
+    auto* informes = new reports::ReportOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuInfSumas"), [informes] { informes->muestraSumas(); });
+    setMenuHandler(QStringLiteral("menuInfMens"),
+                   [informes] { informes->muestraGraficoMensual(); });
+    setMenuHandler(QStringLiteral("menuInfGraficoCta"),
+                   [informes] { informes->muestraGraficoAnual(); });
+    setButtonAction(5, [informes] { informes->muestraGraficoAnual(); });
+    setMenuHandler(QStringLiteral("menuInfEstado"), [informes] { informes->imprimeInforme(); });
+    setButtonAction(4, [informes] { informes->imprimeInforme(); });
 }
 
 } // namespace tesorin::app

@@ -1,12 +1,15 @@
-#include "app/MovementsModel.h"
-#include "app/Panel3D.h"
-#include "app/Twips.h"
 #include "app/principal.h"
+#include "base/Twips.h"
+#include "movements/core/MovementsModel.h"
+#include "ui/common/Panel3D.h"
 
 #include <QHeaderView>
 #include <QTableView>
 
 namespace tesorin::app {
+
+using ui::Bevel;
+using ui::Panel3D;
 
 namespace {
 constexpr int kTitleHeight = 270;

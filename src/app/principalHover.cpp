@@ -1,5 +1,5 @@
-#include "app/Panel3D.h"
 #include "app/principal.h"
+#include "ui/common/Panel3D.h"
 
 #include <QEvent>
 #include <QHeaderView>

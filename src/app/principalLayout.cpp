@@ -1,7 +1,7 @@
-#include "app/MovementsModel.h"
-#include "app/Panel3D.h"
-#include "app/Twips.h"
 #include "app/principal.h"
+#include "base/Twips.h"
+#include "movements/core/MovementsModel.h"
+#include "ui/common/Panel3D.h"
 
 #include <QTableView>
 
@@ -11,7 +11,7 @@ namespace {
 
 // Share of the grid's width of each column, in per cent; the rest is left
 // for the row selectors and the scroll bar.
-constexpr int kColumnShares[MovementsModel::kColumns] = {9, 18, 32, 12, 12, 12};
+constexpr int kColumnShares[movements::MovementsModel::kColumns] = {9, 18, 32, 12, 12, 12};
 constexpr int kGridMargin = 170;
 constexpr int kTotalsMargin = 200;
 // Below this the grid keeps its height and the window stops shrinking: a
@@ -50,7 +50,7 @@ void principal::resizea() {
     m_gridArea->setGeometry(gridLeft, barHeight, gridWidth, titleHeight + gridHeight);
     m_gridTitle->setGeometry(0, 0, gridWidth, titleHeight);
     m_grid->setGeometry(0, titleHeight, gridWidth, gridHeight);
-    for (int column = 0; column < MovementsModel::kColumns; ++column)
+    for (int column = 0; column < movements::MovementsModel::kColumns; ++column)
         m_grid->setColumnWidth(column, gridWidth * kColumnShares[column] / 100);
 
     m_bottomPanel->setGeometry(0, m_gridArea->geometry().bottom() + 1, clientWidth, bottomHeight);

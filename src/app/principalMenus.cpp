@@ -1,6 +1,6 @@
-#include "app/MovementsModel.h"
 #include "app/panacerca.h"
 #include "app/principal.h"
+#include "movements/core/MovementsModel.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -52,9 +52,13 @@ void DataControl::Refresh() {
     Q_EMIT Reposition();
 }
 
-long DataControl::rowCount() const { return m_rs ? m_rs->RecordCount() : 0; }
+long DataControl::rowCount() const {
+    return m_rs ? m_rs->RecordCount() : 0;
+}
 
-long DataControl::currentRow() const { return m_rs ? m_rs->AbsolutePosition() : -1; }
+long DataControl::currentRow() const {
+    return m_rs ? m_rs->AbsolutePosition() : -1;
+}
 
 void DataControl::setCurrentRow(long row) {
     if (m_rs && row >= 0 && row < m_rs->RecordCount() && row != m_rs->AbsolutePosition())
@@ -65,7 +69,8 @@ DataControl::Totals DataControl::viewTotals() {
     if (!m_rs)
         return {};
     if (!m_totalsKnown) {
-        const std::vector<Money> sums = m_rs->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
+        const std::vector<Money> sums =
+            m_rs->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
         m_totals = {sums[0], sums[1]};
         m_totalsKnown = true;
     }

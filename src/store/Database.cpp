@@ -29,7 +29,8 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
     if (!info.isFile())
         throw StoreError(QStringLiteral("«%1» no es un archivo.").arg(displayName));
     if (!info.isReadable())
-        throw StoreError(QStringLiteral("No hay permiso para leer el archivo «%1».").arg(displayName));
+        throw StoreError(
+            QStringLiteral("No hay permiso para leer el archivo «%1».").arg(displayName));
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
@@ -49,7 +50,9 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
 Database::Database(sqlite3* db, QString path, QString name)
     : m_db(db), m_path(std::move(path)), m_name(std::move(name)) {}
 
-Database::~Database() { Close(); }
+Database::~Database() {
+    Close();
+}
 
 void Database::Close() {
     if (m_db) {
@@ -68,7 +71,9 @@ void Database::Execute(const QString& jetSql) {
     transaction.commit();
 }
 
-Statement Database::prepare(const QString& sqliteSql) { return Statement(m_db, sqliteSql, m_name); }
+Statement Database::prepare(const QString& sqliteSql) {
+    return Statement(m_db, sqliteSql, m_name);
+}
 
 void Database::exec(const QString& sqliteSql) {
     if (!m_db)

@@ -1,7 +1,7 @@
 #include "store/Dialect.h"
 
-#include "app/Money.h"
-#include "app/Regional.h"
+#include "base/Money.h"
+#include "base/Regional.h"
 #include "store/JetLike.h"
 
 #include <QRegularExpression>
@@ -71,7 +71,9 @@ void datePartFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_int(context, part);
 }
 
-void deletePattern(void* pattern) { delete static_cast<JetLikePattern*>(pattern); }
+void deletePattern(void* pattern) {
+    delete static_cast<JetLikePattern*>(pattern);
+}
 
 // like(pattern, value): SQLite calls this for "value LIKE pattern".
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
@@ -87,7 +89,8 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (!pattern) {
         std::optional<JetLikePattern> compiled = JetLikePattern::compile(argText(argv[0]));
         if (!compiled) {
-            resultError(context, QStringLiteral("El patrón «%1» no es válido").arg(argText(argv[0])));
+            resultError(context,
+                        QStringLiteral("El patrón «%1» no es válido").arg(argText(argv[0])));
             return;
         }
         pattern = new JetLikePattern(std::move(*compiled));
@@ -120,7 +123,8 @@ void msumStep(sqlite3_context* context, int, sqlite3_value** argv) {
         return;
     case SQLITE_INTEGER: {
         const std::int64_t whole = sqlite3_value_int64(argv[0]);
-        if (whole > Money::kLimitUnits / Money::kScale || whole < -Money::kLimitUnits / Money::kScale) {
+        if (whole > Money::kLimitUnits / Money::kScale ||
+            whole < -Money::kLimitUnits / Money::kScale) {
             sum->overflow = true;
             return;
         }
@@ -147,7 +151,8 @@ void msumFinal(sqlite3_context* context) {
         return;
     }
     if (sum->overflow || sum->units > Money::kLimitUnits || sum->units < -Money::kLimitUnits) {
-        resultError(context, QStringLiteral("El total supera el importe máximo que se puede guardar"));
+        resultError(context,
+                    QStringLiteral("El total supera el importe máximo que se puede guardar"));
         return;
     }
     sqlite3_result_int64(context, sum->units);
@@ -186,8 +191,10 @@ qsizetype topLevelOrderBy(const QString& text) {
 void registerFunctions(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db, "cdate", 1, flags, nullptr, cdateFunction, nullptr, nullptr);
-    sqlite3_create_function(db, "year", 1, flags, nullptr, datePartFunction<0, 4>, nullptr, nullptr);
-    sqlite3_create_function(db, "month", 1, flags, nullptr, datePartFunction<5, 2>, nullptr, nullptr);
+    sqlite3_create_function(db, "year", 1, flags, nullptr, datePartFunction<0, 4>, nullptr,
+                            nullptr);
+    sqlite3_create_function(db, "month", 1, flags, nullptr, datePartFunction<5, 2>, nullptr,
+                            nullptr);
     sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
     sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
     sqlite3_create_function(db, "msum", 1, flags, nullptr, nullptr, msumStep, msumFinal);
@@ -202,7 +209,8 @@ QString toSqlite(const QString& jet) {
 
 std::optional<SelectParts> splitSelect(const QString& jet) {
     static const QRegularExpression head(
-        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\[[^\\]]+\\]|\"[^\"]+\"|[A-Za-z_]\\w*)(.*)$"),
+        QStringLiteral(
+            "^\\s*select\\s+\\*\\s+from\\s+(\\[[^\\]]+\\]|\"[^\"]+\"|[A-Za-z_]\\w*)(.*)$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression where(QStringLiteral("^\\s*where\\s(.*)$"),
                                           QRegularExpression::CaseInsensitiveOption |

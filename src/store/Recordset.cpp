@@ -1,6 +1,6 @@
 #include "store/Recordset.h"
 
-#include "app/Regional.h"
+#include "base/Regional.h"
 #include "store/Database.h"
 #include "store/Dialect.h"
 #include "store/StoreError.h"
@@ -24,7 +24,9 @@ QString identifier(const QString& name) {
            QLatin1Char('"');
 }
 
-QString noCurrentRow() { return QStringLiteral("No hay registro actual."); }
+QString noCurrentRow() {
+    return QStringLiteral("No hay registro actual.");
+}
 
 QString inList(long count) {
     QString text;
@@ -69,7 +71,8 @@ Recordset::Recordset(Database& db, const QString& source) : m_db(db), m_source(s
             QStringLiteral("No existe la tabla «%1» en la caja «%2».").arg(table, m_db.name()));
     m_table = name.text(0);
 
-    Statement columns = m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(identifier(m_table)));
+    Statement columns =
+        m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(identifier(m_table)));
     while (columns.step()) {
         const QString field = columns.text(1);
         m_fieldIndex.insert(field.toLower(), int(m_fields.size()));
@@ -87,7 +90,9 @@ Recordset::Recordset(Database& db, const QString& source) : m_db(db), m_source(s
 
 Recordset::~Recordset() = default;
 
-int Recordset::fieldIndex(const QString& name) const { return m_fieldIndex.value(name.toLower(), -1); }
+int Recordset::fieldIndex(const QString& name) const {
+    return m_fieldIndex.value(name.toLower(), -1);
+}
 
 void Recordset::restartIds(const QString& idSql, const QVariantList& binds) {
     m_ids.clear();
@@ -126,11 +131,17 @@ void Recordset::moveTo(long position) {
         m_onMove();
 }
 
-bool Recordset::atEOF() const { return m_position >= long(m_ids.size()); }
+bool Recordset::atEOF() const {
+    return m_position >= long(m_ids.size());
+}
 
-bool Recordset::atBOF() const { return m_position < 0; }
+bool Recordset::atBOF() const {
+    return m_position < 0;
+}
 
-bool Recordset::hasCurrentRow() const { return !atEOF() && !atBOF() && !m_afterDelete; }
+bool Recordset::hasCurrentRow() const {
+    return !atEOF() && !atBOF() && !m_afterDelete;
+}
 
 void Recordset::MoveFirst() {
     if (!fetchMoreIds(1))
@@ -158,7 +169,9 @@ void Recordset::MovePrevious() {
     moveTo(m_position - 1);
 }
 
-long Recordset::AbsolutePosition() const { return hasCurrentRow() ? m_position : -1; }
+long Recordset::AbsolutePosition() const {
+    return hasCurrentRow() ? m_position : -1;
+}
 
 void Recordset::setAbsolutePosition(long position) {
     if (position < 0 || !fetchMoreIds(position + 1))
@@ -174,7 +187,8 @@ long Recordset::RecordCount() {
 void Recordset::setIndex(const QString& indexName) {
     QStringList columns;
     if (indexName.compare(QLatin1String("primarykey"), Qt::CaseInsensitive) == 0) {
-        Statement info = m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(identifier(m_table)));
+        Statement info =
+            m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(identifier(m_table)));
         QList<QPair<int, QString>> keyed;
         while (info.step()) {
             if (info.int64(5) > 0)
@@ -189,14 +203,15 @@ void Recordset::setIndex(const QString& indexName) {
             "AND tbl_name = ?2 COLLATE NOCASE"));
         owner.bindText(1, indexName).bindText(2, m_table);
         if (owner.step()) {
-            Statement info =
-                m_db.prepare(QStringLiteral("PRAGMA index_info(%1)").arg(identifier(owner.text(0))));
+            Statement info = m_db.prepare(
+                QStringLiteral("PRAGMA index_info(%1)").arg(identifier(owner.text(0))));
             while (info.step())
                 columns << info.text(2);
         }
     }
     if (columns.size() != 1)
-        throw StoreError(QStringLiteral("La tabla «%1» no tiene el índice «%2».").arg(m_table, indexName));
+        throw StoreError(
+            QStringLiteral("La tabla «%1» no tiene el índice «%2».").arg(m_table, indexName));
     m_index = indexName;
     m_indexColumns = columns;
     restartIds(QStringLiteral("SELECT rowid FROM %1 ORDER BY %2, rowid")
@@ -207,7 +222,8 @@ void Recordset::setIndex(const QString& indexName) {
 
 void Recordset::Seek(const QString& comparison, const QVariant& key) {
     if (m_indexColumns.isEmpty())
-        throw StoreError(QStringLiteral("Falta elegir el índice antes de buscar en «%1».").arg(m_table));
+        throw StoreError(
+            QStringLiteral("Falta elegir el índice antes de buscar en «%1».").arg(m_table));
     const QString column = identifier(m_indexColumns.first());
     const QString op = comparison.trimmed();
     if (op != QLatin1String("=") && op != QLatin1String(">=") && op != QLatin1String(">"))
@@ -240,13 +256,15 @@ std::optional<long> Recordset::find(const QString& criteria, long from, int step
     const QString table = identifier(m_table);
     // Probe the next rows in the search direction.
     std::vector<std::int64_t> probe;
-    for (long p = from; probe.size() < size_t(kFindProbe) && p >= 0 && fetchMoreIds(p + 1); p += step)
+    for (long p = from; probe.size() < size_t(kFindProbe) && p >= 0 && fetchMoreIds(p + 1);
+         p += step)
         probe.push_back(m_ids[size_t(p)]);
     if (probe.empty())
         return std::nullopt;
     {
-        Statement matches = m_db.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND (%3)")
-                                             .arg(table, inList(long(probe.size())), condition));
+        Statement matches =
+            m_db.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND (%3)")
+                             .arg(table, inList(long(probe.size())), condition));
         for (size_t i = 0; i < probe.size(); ++i)
             matches.bindInt64(int(i) + 1, probe[i]);
         std::vector<std::int64_t> hit;
@@ -259,8 +277,8 @@ std::optional<long> Recordset::find(const QString& criteria, long from, int step
     }
     // Every row meeting the criteria, then the first of them in our order.
     std::vector<std::int64_t> all;
-    Statement matches = m_db.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE (%2) ORDER BY rowid")
-                                         .arg(table, condition));
+    Statement matches = m_db.prepare(
+        QStringLiteral("SELECT rowid FROM %1 WHERE (%2) ORDER BY rowid").arg(table, condition));
     while (matches.step())
         all.push_back(matches.int64(0));
     if (all.empty())
@@ -340,7 +358,8 @@ QVariantList Recordset::rowAt(long position) {
 const QVariantList& Recordset::currentValues() const {
     if (!hasCurrentRow())
         throw StoreError(noCurrentRow());
-    if (m_pageStart < 0 || m_position < m_pageStart || m_position >= m_pageStart + long(m_page.size()))
+    if (m_pageStart < 0 || m_position < m_pageStart ||
+        m_position >= m_pageStart + long(m_page.size()))
         loadPage(m_position);
     const QVariantList& values = m_page[size_t(m_position - m_pageStart)];
     if (values.isEmpty())
@@ -351,7 +370,8 @@ const QVariantList& Recordset::currentValues() const {
 QVariant Recordset::fieldValue(const QString& field) const {
     const int column = fieldIndex(field);
     if (column < 0)
-        throw StoreError(QStringLiteral("La tabla «%1» no tiene el campo «%2».").arg(m_table, field));
+        throw StoreError(
+            QStringLiteral("La tabla «%1» no tiene el campo «%2».").arg(m_table, field));
     if (m_editMode != EditMode::None && m_pendingSet[column])
         return m_pending[column];
     if (m_editMode == EditMode::Adding)
@@ -359,7 +379,9 @@ QVariant Recordset::fieldValue(const QString& field) const {
     return currentValues()[column];
 }
 
-QVariant Recordset::value(const QString& field) const { return fieldValue(field); }
+QVariant Recordset::value(const QString& field) const {
+    return fieldValue(field);
+}
 
 QString Recordset::text(const QString& field) const {
     const QVariant v = fieldValue(field);
@@ -388,9 +410,13 @@ std::int64_t Recordset::integer(const QString& field) const {
     return v.isNull() ? 0 : v.toLongLong();
 }
 
-bool Recordset::yesNo(const QString& field) const { return integer(field) != 0; }
+bool Recordset::yesNo(const QString& field) const {
+    return integer(field) != 0;
+}
 
-bool Recordset::isNull(const QString& field) const { return fieldValue(field).isNull(); }
+bool Recordset::isNull(const QString& field) const {
+    return fieldValue(field).isNull();
+}
 
 std::int64_t Recordset::currentId() const {
     if (!hasCurrentRow())
@@ -422,7 +448,8 @@ QVariant Recordset::converted(int column, const QVariant& value) const {
     };
     switch (m_kinds[column]) {
     case FieldKind::Counter:
-        throw StoreError(QStringLiteral("El campo %1 lo numera la caja y no se puede escribir.").arg(field));
+        throw StoreError(
+            QStringLiteral("El campo %1 lo numera la caja y no se puede escribir.").arg(field));
     case FieldKind::Text:
         return value.typeId() == QMetaType::QDate ? value.toDate().toString(Qt::ISODate)
                                                   : value.toString();
@@ -441,8 +468,8 @@ QVariant Recordset::converted(int column, const QVariant& value) const {
         return date->toString(Qt::ISODate);
     }
     case FieldKind::Money: {
-        std::optional<Money> amount = isText ? regional::readNumber(value.toString())
-                                             : Money::fromStored(value.toDouble());
+        std::optional<Money> amount =
+            isText ? regional::readNumber(value.toString()) : Money::fromStored(value.toDouble());
         if (!amount || !amount->isStorable())
             return refuse(QStringLiteral("un importe"));
         return amount->toStored();
@@ -476,19 +503,24 @@ void Recordset::setValue(const QString& field, const QVariant& value) {
         throw StoreError(QStringLiteral("Falta Edit o AddNew antes de escribir «%1».").arg(field));
     const int column = fieldIndex(field);
     if (column < 0)
-        throw StoreError(QStringLiteral("La tabla «%1» no tiene el campo «%2».").arg(m_table, field));
+        throw StoreError(
+            QStringLiteral("La tabla «%1» no tiene el campo «%2».").arg(m_table, field));
     m_pending[column] = converted(column, value);
     m_pendingSet[column] = true;
 }
 
 void Recordset::setMoney(const QString& field, Money value) {
     if (!value.isStorable())
-        throw StoreError(QStringLiteral("El importe %1 es demasiado grande para guardarlo exacto en el campo %2.")
-                             .arg(value.toPlainText(), field));
+        throw StoreError(
+            QStringLiteral(
+                "El importe %1 es demasiado grande para guardarlo exacto en el campo %2.")
+                .arg(value.toPlainText(), field));
     setValue(field, value.toStored());
 }
 
-void Recordset::setDate(const QString& field, const QDate& value) { setValue(field, value); }
+void Recordset::setDate(const QString& field, const QDate& value) {
+    setValue(field, value);
+}
 
 void Recordset::Update() {
     if (m_editMode == EditMode::None)
@@ -504,9 +536,10 @@ void Recordset::Update() {
     const QString table = identifier(m_table);
     if (m_editMode == EditMode::Adding) {
         Statement insert = m_db.prepare(
-            columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(table, columns.join(QLatin1Char(',')), inList(columns.size())));
+            columns.isEmpty()
+                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(table, columns.join(QLatin1Char(',')), inList(columns.size())));
         for (int i = 0; i < values.size(); ++i)
             insert.bind(i + 1, values[i]);
         insert.run();
@@ -530,11 +563,14 @@ void Recordset::Update() {
     m_pageStart = -1;
 }
 
-void Recordset::CancelUpdate() { m_editMode = EditMode::None; }
+void Recordset::CancelUpdate() {
+    m_editMode = EditMode::None;
+}
 
 void Recordset::Delete() {
     const std::int64_t id = currentId();
-    Statement remove = m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(identifier(m_table)));
+    Statement remove =
+        m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(identifier(m_table)));
     remove.bindInt64(1, id);
     remove.run();
     m_ids.erase(m_ids.begin() + m_position);
@@ -556,7 +592,8 @@ std::vector<Money> Recordset::sums(const QStringList& moneyFields) {
     QStringList parts;
     for (const QString& field : moneyFields)
         parts << QStringLiteral("msum(%1)").arg(identifier(field));
-    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(parts.join(QLatin1Char(',')), identifier(m_table));
+    QString sql =
+        QStringLiteral("SELECT %1 FROM %2").arg(parts.join(QLatin1Char(',')), identifier(m_table));
     if (!m_where.isEmpty())
         sql += QStringLiteral(" WHERE (%1)").arg(m_where);
     Statement totals = m_db.prepare(sql);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Money.h"
+#include "base/Money.h"
 #include "store/Schema.h"
 #include "store/Statement.h"
 
@@ -69,9 +69,9 @@ public:
 
     // Fields of the current row, by name in any letter case.
     QVariant value(const QString& field) const;
-    QString text(const QString& field) const;    // empty for NULL
-    Money money(const QString& field) const;     // 0 for NULL
-    QDate date(const QString& field) const;      // invalid for NULL
+    QString text(const QString& field) const;         // empty for NULL
+    Money money(const QString& field) const;          // 0 for NULL
+    QDate date(const QString& field) const;           // invalid for NULL
     std::int64_t integer(const QString& field) const; // 0 for NULL
     bool yesNo(const QString& field) const;
     bool isNull(const QString& field) const;
@@ -126,7 +126,7 @@ private:
 
     std::vector<std::int64_t> m_ids;
     std::unique_ptr<Statement> m_idStream; // null once every id is known
-    long m_position = -1; // -1 before the first row; the id count past the last
+    long m_position = -1;                  // -1 before the first row; the id count past the last
     bool m_afterDelete = false; // the current row was deleted; the next one stands in its place
 
     QString m_index;

@@ -90,8 +90,7 @@ const QHash<QString, FieldKind>& fieldKinds() {
         set("Programa", {"Cuenta", "Programa", "HoraDelDia", "Detalle", "Tipo", "UltimaFecha"},
             FieldKind::Text);
         set("Programa", {"FinDeSemana"}, FieldKind::YesNo);
-        set("Programa",
-            {"PrimerDiaQuincena", "SegundoDiaQuincena", "DiaDeLaSemana", "DiaDelMes"},
+        set("Programa", {"PrimerDiaQuincena", "SegundoDiaQuincena", "DiaDeLaSemana", "DiaDelMes"},
             FieldKind::Integer);
         set("Programa", {"Importe"}, FieldKind::Money);
         return k;
@@ -107,8 +106,7 @@ FieldKind fieldKind(const QString& table, const QString& field) {
 
 const QStringList& requiredTables() {
     static const QStringList tables{QStringLiteral("Cuentas"), QStringLiteral("Movimientos"),
-                                    QStringLiteral("Programa"),
-                                    QStringLiteral("Registro Usuario")};
+                                    QStringLiteral("Programa"), QStringLiteral("Registro Usuario")};
     return tables;
 }
 

@@ -28,13 +28,16 @@ Statement::Statement(sqlite3* db, const QString& sql, const QString& displayName
         if (!QChar::isSpace(uchar(*c)) && *c != ';') {
             sqlite3_finalize(m_stmt);
             m_stmt = nullptr;
-            throw StoreError(QStringLiteral("La consulta no es válida: tiene texto de más después de «%1».")
-                                 .arg(QString::fromUtf8(utf8.constData(), int(tail - utf8.constData()))));
+            throw StoreError(
+                QStringLiteral("La consulta no es válida: tiene texto de más después de «%1».")
+                    .arg(QString::fromUtf8(utf8.constData(), int(tail - utf8.constData()))));
         }
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(m_stmt); }
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
 
 Statement::Statement(Statement&& other) noexcept
     : m_db(other.m_db), m_stmt(other.m_stmt), m_displayName(std::move(other.m_displayName)) {
@@ -111,7 +114,9 @@ void Statement::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_stmt); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
@@ -142,8 +147,12 @@ QString Statement::text(int column) const {
     return data ? QString::fromUtf8(data, sqlite3_column_bytes(m_stmt, column)) : QString();
 }
 
-std::int64_t Statement::int64(int column) const { return sqlite3_column_int64(m_stmt, column); }
+std::int64_t Statement::int64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
 
-double Statement::real(int column) const { return sqlite3_column_double(m_stmt, column); }
+double Statement::real(int column) const {
+    return sqlite3_column_double(m_stmt, column);
+}
 
 } // namespace tesorin::store

@@ -10,7 +10,8 @@ namespace tesorin::store {
 // A failure of the store, carrying a Spanish message ready to show the user.
 class StoreError : public std::exception {
 public:
-    explicit StoreError(QString message) : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}
+    explicit StoreError(QString message)
+        : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.c_str(); }
 

@@ -28,7 +28,9 @@ QString workAreaFolder() {
     return folderInUse();
 }
 
-void setWorkAreaFolder(const QString& path) { folderInUse() = QDir(path).absolutePath(); }
+void setWorkAreaFolder(const QString& path) {
+    folderInUse() = QDir(path).absolutePath();
+}
 
 QString defaultWorkAreaFolder() {
     const QString programFolder = QCoreApplication::applicationDirPath();

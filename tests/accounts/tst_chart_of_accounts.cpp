@@ -1,8 +1,8 @@
 // The chart of accounts without a window: list order, lookups by name in any
 // letter case, and that changing or deleting an account never touches the
 // movements that name it.
-#include "accounts/AccountTypes.h"
-#include "accounts/ChartOfAccounts.h"
+#include "accounts/core/AccountTypes.h"
+#include "accounts/core/ChartOfAccounts.h"
 #include "store/Database.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"

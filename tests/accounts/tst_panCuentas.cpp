@@ -1,6 +1,6 @@
 // The chart of accounts window and its account dialog, driven as a user would.
-#include "accounts/panCuentas.h"
-#include "accounts/panNueCue.h"
+#include "accounts/ui/panCuentas.h"
+#include "accounts/ui/panNueCue.h"
 #include "store/Database.h"
 #include "store/Recordset.h"
 #include "support/ModalDriver.h"

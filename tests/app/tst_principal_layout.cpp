@@ -2,8 +2,8 @@
 // button bar and the work-area panel, and what the buttons run.
 #include "MainWindowFixture.h"
 
-#include "app/Panel3D.h"
-#include "app/Twips.h"
+#include "base/Twips.h"
+#include "ui/common/Panel3D.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,9 +12,8 @@
 #include <QTableView>
 
 using namespace tesorin;
-using app::Bevel;
-using app::fromTwips;
 using test::ModalDriver;
+using ui::Bevel;
 
 namespace {
 
@@ -69,7 +68,7 @@ class TstPrincipalLayout : public QObject {
         };
         for (int i = 0; i < app::principal::kButtons; ++i)
             shown += letter(
-                window->findChild<app::Panel3D*>(QStringLiteral("spboton_%1").arg(i))->bevel());
+                window->findChild<ui::Panel3D*>(QStringLiteral("spboton_%1").arg(i))->bevel());
         return shown + u' ' + letter(window->SSPanel3()->bevel());
     }
 

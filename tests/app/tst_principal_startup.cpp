@@ -2,11 +2,11 @@
 // the menus, buttons and status bar, the About box.
 #include "MainWindowFixture.h"
 
-#include "app/Clock.h"
-#include "app/Panel3D.h"
 #include "app/panacerca.h"
+#include "base/Clock.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
+#include "ui/common/Panel3D.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -202,7 +202,7 @@ private slots:
         QFETCH(QString, toolTip);
         window = test::openMainWindow();
         QVERIFY(window);
-        auto* button = window->findChild<app::Panel3D*>(QStringLiteral("spboton_%1").arg(index));
+        auto* button = window->findChild<ui::Panel3D*>(QStringLiteral("spboton_%1").arg(index));
         auto* picture = window->findChild<QLabel*>(QStringLiteral("botImage_%1").arg(index));
         QVERIFY(button && picture);
         QCOMPARE(picture->parentWidget(), button);

@@ -2,7 +2,7 @@
 // view, the current row shared by grid and data control, "Copiar Registro".
 #include "MainWindowFixture.h"
 
-#include "app/Panel3D.h"
+#include "ui/common/Panel3D.h"
 
 #include <QAction>
 #include <QClipboard>

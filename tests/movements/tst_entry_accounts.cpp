@@ -1,7 +1,7 @@
 // What the entry dialog offers and remembers, without a window: the accounts
 // by direction and the per-user setting of the last account used.
-#include "movements/EntryAccounts.h"
-#include "movements/LastAccountSetting.h"
+#include "movements/core/EntryAccounts.h"
+#include "movements/core/LastAccountSetting.h"
 #include "store/Database.h"
 #include "support/TestWorkArea.h"
 

@@ -1,10 +1,10 @@
 // The view dialog and the search dialog, and the main window's filter and
 // search that show them, driven as a user would.
-#include "app/Clock.h"
-#include "movements/buscarMovimiento.h"
-#include "movements/filtrarDatos.h"
-#include "movements/panBuscar.h"
-#include "movements/panOpcVer.h"
+#include "base/Clock.h"
+#include "movements/ui/buscarMovimiento.h"
+#include "movements/ui/filtrarDatos.h"
+#include "movements/ui/panBuscar.h"
+#include "movements/ui/panOpcVer.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Recordset.h"

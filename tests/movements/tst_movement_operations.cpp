@@ -3,10 +3,10 @@
 // Delete key, and how the grid and the totals follow.
 #include "app/MainWindowFixture.h"
 
-#include "accounts/panCuentas.h"
-#include "app/Clock.h"
-#include "app/Regional.h"
-#include "movements/panNueIngreso.h"
+#include "accounts/ui/panCuentas.h"
+#include "base/Clock.h"
+#include "base/Regional.h"
+#include "movements/ui/panNueIngreso.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // The rows the movement operations write, without a window: directions,
 // amounts as the dialog gives them, and the current row after a change.
-#include "app/Regional.h"
-#include "movements/MovementRows.h"
-#include "movements/ViewPosition.h"
+#include "base/Regional.h"
+#include "movements/core/MovementRows.h"
+#include "movements/core/ViewPosition.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Recordset.h"

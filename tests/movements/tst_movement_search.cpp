@@ -1,5 +1,5 @@
 // The search's criteria text and the rows it finds among those of the view.
-#include "movements/MovementSearch.h"
+#include "movements/core/MovementSearch.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Recordset.h"

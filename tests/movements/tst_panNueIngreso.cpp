@@ -1,8 +1,8 @@
 // The movement entry dialog: what it lists, how the amount box checks and
 // formats, the order of the acceptance messages and the setting it writes.
-#include "app/Clock.h"
-#include "app/Regional.h"
-#include "movements/panNueIngreso.h"
+#include "base/Clock.h"
+#include "base/Regional.h"
+#include "movements/ui/panNueIngreso.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
 

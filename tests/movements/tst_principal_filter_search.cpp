@@ -2,10 +2,10 @@
 // caption above the grid, and the search from both of its menu items.
 #include "app/MainWindowFixture.h"
 
-#include "app/Clock.h"
-#include "app/Panel3D.h"
-#include "movements/panBuscar.h"
-#include "movements/panOpcVer.h"
+#include "base/Clock.h"
+#include "movements/ui/panBuscar.h"
+#include "movements/ui/panOpcVer.h"
+#include "ui/common/Panel3D.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -83,7 +83,7 @@ private Q_SLOTS:
         if (fromCaption)
             QTest::mouseDClick(m_window->DBGrid1(), Qt::LeftButton);
         else
-            QTest::mouseClick(m_window->findChild<app::Panel3D*>(QStringLiteral("spboton_3")),
+            QTest::mouseClick(m_window->findChild<ui::Panel3D*>(QStringLiteral("spboton_3")),
                               Qt::LeftButton);
         QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
         QCOMPARE(driver.pendingSteps(), 0);

@@ -1,6 +1,6 @@
 // The view filter's row source and caption, and the views they give on a
 // small work area.
-#include "movements/ViewFilter.h"
+#include "movements/core/ViewFilter.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/Recordset.h"

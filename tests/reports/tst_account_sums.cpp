@@ -1,5 +1,5 @@
 // The per-account sums stored in the chart of accounts.
-#include "reports/AccountSums.h"
+#include "reports/core/AccountSums.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
 #include "support/TestWorkArea.h"

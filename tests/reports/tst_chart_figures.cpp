@@ -1,8 +1,8 @@
 // The texts, totals and bars of the annual and the monthly chart.
-#include "app/Regional.h"
-#include "reports/ChartFigures.h"
-#include "reports/ChartQueries.h"
-#include "reports/ChartTotals.h"
+#include "base/Regional.h"
+#include "reports/core/ChartFigures.h"
+#include "reports/core/ChartQueries.h"
+#include "reports/core/ChartTotals.h"
 #include "store/Database.h"
 #include "support/TestWorkArea.h"
 

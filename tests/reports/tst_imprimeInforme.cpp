@@ -4,11 +4,11 @@
 // afterwards whatever the answer.
 #include "app/MainWindowFixture.h"
 
-#include "app/Clock.h"
-#include "app/Panel3D.h"
-#include "movements/panOpcVer.h"
-#include "reports/StatementPreview.h"
-#include "reports/StatementReport.h"
+#include "base/Clock.h"
+#include "movements/ui/panOpcVer.h"
+#include "reports/core/StatementReport.h"
+#include "reports/ui/StatementPreview.h"
+#include "ui/common/Panel3D.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -48,7 +48,7 @@ class ImprimeInformeTest : public QObject {
 
     void start(bool fromButton) {
         if (fromButton)
-            QTest::mouseClick(m_window->findChild<app::Panel3D*>(QStringLiteral("spboton_4")),
+            QTest::mouseClick(m_window->findChild<ui::Panel3D*>(QStringLiteral("spboton_4")),
                               Qt::LeftButton);
         else
             m_window->menuItem(QStringLiteral("menuInfEstado"))->trigger();

@@ -1,13 +1,13 @@
 // The annual chart form, driven as a user would.
 #include "ChartPrintCheck.h"
-#include "app/Clock.h"
-#include "app/Panel3D.h"
-#include "app/Regional.h"
-#include "reports/BarChartView.h"
-#include "reports/LabelButton.h"
-#include "reports/panInfGra.h"
+#include "base/Clock.h"
+#include "base/Regional.h"
+#include "reports/ui/BarChartView.h"
+#include "reports/ui/panInfGra.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
+#include "ui/common/LabelButton.h"
+#include "ui/common/Panel3D.h"
 
 #include <QLabel>
 #include <QListWidget>

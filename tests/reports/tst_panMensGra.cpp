@@ -1,12 +1,12 @@
 // The monthly chart form, driven as a user would.
 #include "ChartPrintCheck.h"
-#include "app/Clock.h"
-#include "app/Panel3D.h"
-#include "app/Regional.h"
-#include "reports/BarChartView.h"
-#include "reports/panMensGra.h"
+#include "base/Clock.h"
+#include "base/Regional.h"
+#include "reports/ui/BarChartView.h"
+#include "reports/ui/panMensGra.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
+#include "ui/common/Panel3D.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

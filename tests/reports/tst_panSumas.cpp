@@ -1,7 +1,7 @@
 // The sums and balances form, driven as a user would.
-#include "app/Clock.h"
-#include "app/Regional.h"
-#include "reports/panSumas.h"
+#include "base/Clock.h"
+#include "base/Regional.h"
+#include "reports/ui/panSumas.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
 

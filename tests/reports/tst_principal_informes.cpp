@@ -1,7 +1,7 @@
 // The "Informes" menu items and the "Resúmen" button open the sums and the
 // two charts over the open work area.
 #include "app/MainWindowFixture.h"
-#include "app/Panel3D.h"
+#include "ui/common/Panel3D.h"
 
 #include <QAction>
 #include <QDialog>
@@ -14,9 +14,7 @@ class PrincipalInformesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() {
-        TESORIN_VERIFY_NO_WINDOW_LEFT();
-    }
+    void cleanup() { TESORIN_VERIFY_NO_WINDOW_LEFT(); }
 
     void opens_data() {
         QTest::addColumn<QString>("trigger");
@@ -53,7 +51,7 @@ private Q_SLOTS:
             QVERIFY(item->isEnabled());
             item->trigger();
         } else {
-            auto* button = window->findChild<app::Panel3D*>(trigger);
+            auto* button = window->findChild<ui::Panel3D*>(trigger);
             QVERIFY(button && button->isEnabled());
             QTest::mouseClick(button, Qt::LeftButton);
         }

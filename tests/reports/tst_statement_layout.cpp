@@ -1,9 +1,9 @@
 // The layout file caja.rpt: written with the default layout when missing,
 // read again on every statement, refused with the line at fault.
-#include "reports/ReportError.h"
-#include "reports/StatementFormula.h"
-#include "reports/StatementLayout.h"
-#include "reports/StatementReport.h"
+#include "reports/core/ReportError.h"
+#include "reports/core/StatementFormula.h"
+#include "reports/core/StatementLayout.h"
+#include "reports/core/StatementReport.h"
 #include "support/TestWorkArea.h"
 
 #include <QFile>

@@ -1,10 +1,10 @@
 // The statement exported to PDF, read back with pdftotext: the pages, the
 // page numbers and the totals a reader sees.
-#include "app/Regional.h"
-#include "reports/ReportError.h"
-#include "reports/StatementFormula.h"
-#include "reports/StatementOutput.h"
-#include "reports/StatementReport.h"
+#include "base/Regional.h"
+#include "reports/core/ReportError.h"
+#include "reports/core/StatementFormula.h"
+#include "reports/core/StatementReport.h"
+#include "reports/ui/StatementOutput.h"
 #include "support/ModalDriver.h"
 
 #include <QFile>

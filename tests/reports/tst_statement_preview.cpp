@@ -1,8 +1,8 @@
 // The preview window "Informe preliminar de caja.": turning pages, zoom, and
 // "Imprimir" on a machine without printers, which offers the PDF instead.
-#include "reports/StatementFormula.h"
-#include "reports/StatementPreview.h"
-#include "reports/StatementReport.h"
+#include "reports/core/StatementFormula.h"
+#include "reports/core/StatementReport.h"
+#include "reports/ui/StatementPreview.h"
 #include "support/ModalDriver.h"
 
 #include <QComboBox>
@@ -58,9 +58,7 @@ private Q_SLOTS:
         transaction.commit();
     }
     void cleanupTestCase() { m_area.reset(); }
-    void cleanup() {
-        TESORIN_VERIFY_NO_WINDOW_LEFT();
-    }
+    void cleanup() { TESORIN_VERIFY_NO_WINDOW_LEFT(); }
 
     void turnsPages() {
         auto window = preview();

@@ -1,9 +1,9 @@
 // The statement's pages: accounts in name order, every movement once and in
 // date order, the running balance carried across pages, exact totals, and
 // "Página N de M" on every page.
-#include "app/Regional.h"
-#include "reports/StatementFormula.h"
-#include "reports/StatementReport.h"
+#include "base/Regional.h"
+#include "reports/core/StatementFormula.h"
+#include "reports/core/StatementReport.h"
 #include "support/TestWorkArea.h"
 
 #include <QTest>

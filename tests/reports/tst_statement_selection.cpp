@@ -1,10 +1,10 @@
 // The statement's selection formula: the text composed from the dialog's
 // answer, the movements the engine keeps for a formula, and the formulas it
 // refuses.
-#include "reports/ReportError.h"
-#include "reports/SelectionFormula.h"
-#include "reports/StatementFormula.h"
-#include "reports/StatementReport.h"
+#include "reports/core/ReportError.h"
+#include "reports/core/SelectionFormula.h"
+#include "reports/core/StatementFormula.h"
+#include "reports/core/StatementReport.h"
 #include "support/TestWorkArea.h"
 
 #include <QTest>

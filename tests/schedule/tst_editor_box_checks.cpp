@@ -1,5 +1,5 @@
 // The checks the schedule editor runs when the user leaves a box.
-#include "schedule/EditorBoxChecks.h"
+#include "schedule/core/EditorBoxChecks.h"
 #include "support/TestWorkArea.h"
 
 #include <QTest>

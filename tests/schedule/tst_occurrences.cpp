@@ -1,5 +1,5 @@
 // The days on which a schedule falls due.
-#include "schedule/Occurrences.h"
+#include "schedule/core/Occurrences.h"
 #include "support/TestWorkArea.h"
 
 #include <QTest>

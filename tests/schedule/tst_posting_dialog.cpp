@@ -1,9 +1,9 @@
 // Opening a work area with schedules that fell due: the dialog that lists
 // them, and what "Sí" and "No" leave in the work area.
-#include "app/Clock.h"
-#include "schedule/ScheduleRecord.h"
-#include "schedule/asentarProgramados.h"
-#include "schedule/panProgPendientes.h"
+#include "base/Clock.h"
+#include "schedule/core/ScheduleRecord.h"
+#include "schedule/ui/asentarProgramados.h"
+#include "schedule/ui/panProgPendientes.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"

@@ -1,6 +1,6 @@
 // The schedule editor and its details dialog, driven as a user would.
-#include "schedule/panConfigAuto.h"
-#include "schedule/panPerMov.h"
+#include "schedule/ui/panConfigAuto.h"
+#include "schedule/ui/panPerMov.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
 

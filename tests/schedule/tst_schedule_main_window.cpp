@@ -1,12 +1,12 @@
 // The schedules in the main window: what falls due is offered at start-up
 // and after choosing a work area, and the "Movimientos" menu opens the list.
-#include "app/Clock.h"
 #include "app/MainWindowFixture.h"
-#include "app/Panel3D.h"
-#include "schedule/ScheduleRecord.h"
-#include "schedule/panProg.h"
-#include "schedule/panProgPendientes.h"
+#include "base/Clock.h"
+#include "schedule/core/ScheduleRecord.h"
+#include "schedule/ui/panProg.h"
+#include "schedule/ui/panProgPendientes.h"
 #include "store/Schema.h"
+#include "ui/common/Panel3D.h"
 
 #include <QAction>
 #include <QListWidget>

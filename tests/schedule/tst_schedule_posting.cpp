@@ -1,7 +1,7 @@
 // Posting what falls due, and storing schedules, on a real work area.
-#include "app/Clock.h"
-#include "schedule/SchedulePosting.h"
-#include "schedule/ScheduleRecord.h"
+#include "base/Clock.h"
+#include "schedule/core/SchedulePosting.h"
+#include "schedule/core/ScheduleRecord.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
 #include "support/TestWorkArea.h"

@@ -1,6 +1,6 @@
 // The texts the program composes, run on a small work area: each row checks
 // exactly which movements come back, in which order.
-#include "app/Regional.h"
+#include "base/Regional.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/JetLike.h"
@@ -40,8 +40,8 @@ private Q_SLOTS:
         addAccount(*m_db, QStringLiteral("Caja"), QStringLiteral("VS"));
         const auto add = [this](int y, int m, int d, const char* account, const char* detail,
                                 const char* in, const char* out) {
-            addMovement(*m_db, QDate(y, m, d), QString::fromUtf8(account), QString::fromUtf8(detail),
-                        money(in), money(out));
+            addMovement(*m_db, QDate(y, m, d), QString::fromUtf8(account),
+                        QString::fromUtf8(detail), money(in), money(out));
         };
         add(2024, 3, 1, "Banco", "luz marzo", "0", "1500");
         add(2024, 3, 15, "Banco", "Luz", "0", "1500");
@@ -60,26 +60,30 @@ private Q_SLOTS:
     void rowSources_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("main grid") << "select * from Movimientos order by fecha"
-                                   << QStringList{"mayo viejo", "caja mayo", "diciembre", "luz marzo",
-                                                  "Luz", "sueldo", "extra", "abril"};
+        QTest::newRow("main grid")
+            << "select * from Movimientos order by fecha"
+            << QStringList{"mayo viejo", "caja mayo", "diciembre", "luz marzo",
+                           "Luz",        "sueldo",    "extra",     "abril"};
         QTest::newRow("filter, all accounts, all dates")
             << "select * from movimientos where true  and True order by fecha, cuenta"
             << QStringList{"mayo viejo", "caja mayo", "diciembre", "luz marzo",
-                           "Luz", "sueldo", "extra", "abril"};
+                           "Luz",        "sueldo",    "extra",     "abril"};
         QTest::newRow("filter, two accounts, March, both ends included")
             << "select * from movimientos where Fecha >= cdate('01/03/2024') and fecha <= "
-               "cdate('31/03/2024') and (  Cuenta = 'Banco' or  Cuenta = 'Sueldo') order by cuenta, fecha"
+               "cdate('31/03/2024') and (  Cuenta = 'Banco' or  Cuenta = 'Sueldo') order by "
+               "cuenta, fecha"
             << QStringList{"luz marzo", "Luz", "sueldo", "extra"};
         QTest::newRow("filter, inverted range")
             << "select * from movimientos where Fecha >= cdate('31/03/2024') and fecha <= "
                "cdate('01/03/2024') and True order by fecha, cuenta"
             << QStringList{};
         QTest::newRow("annual chart, names in any letter case")
-            << "select * from Movimientos where ( Cuenta = 'Banco' or  Cuenta = 'Caja') and year(fecha) = 2004"
+            << "select * from Movimientos where ( Cuenta = 'Banco' or  Cuenta = 'Caja') and "
+               "year(fecha) = 2004"
             << QStringList{"mayo viejo", "caja mayo", "diciembre"};
         QTest::newRow("monthly chart, one account")
-            << "select * from Movimientos where (cuenta = 'Banco' or '<TODAS LAS CUENTAS>' = 'Banco') "
+            << "select * from Movimientos where (cuenta = 'Banco' or '<TODAS LAS CUENTAS>' = "
+               "'Banco') "
                "and year(fecha) = 2004 and month(fecha) = 5"
             << QStringList{"mayo viejo"};
         QTest::newRow("monthly chart, all accounts")
@@ -99,19 +103,23 @@ private Q_SLOTS:
     }
 
     void accountsAndSchedules() {
-        auto accounts = m_db->OpenRecordset(QStringLiteral("select * from cuentas order by nombre"));
+        auto accounts =
+            m_db->OpenRecordset(QStringLiteral("select * from cuentas order by nombre"));
         QStringList names;
         for (accounts->MoveFirst(); !accounts->atEOF(); accounts->MoveNext())
             names << accounts->text(QStringLiteral("Nombre"));
         QStringList sorted = names;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
         QCOMPARE(names, sorted);
         QVERIFY(names.contains(QStringLiteral("Caja")));
 
-        m_db->exec(QStringLiteral("INSERT INTO Programa (Cuenta, Programa) VALUES ('Sueldo', 'Mensual'), "
-                                  "('Alquiler', 'Mensual')"));
-        auto schedules = m_db->OpenRecordset(QStringLiteral("Select * from Programa order by cuenta"));
+        m_db->exec(
+            QStringLiteral("INSERT INTO Programa (Cuenta, Programa) VALUES ('Sueldo', 'Mensual'), "
+                           "('Alquiler', 'Mensual')"));
+        auto schedules =
+            m_db->OpenRecordset(QStringLiteral("Select * from Programa order by cuenta"));
         QCOMPARE(schedules->text(QStringLiteral("cuenta")), QStringLiteral("Alquiler"));
         schedules->MoveNext();
         QCOMPARE(schedules->text(QStringLiteral("Cuenta")), QStringLiteral("Sueldo"));
@@ -122,16 +130,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
         QTest::newRow("all boxes ticked") << "True  and true  and true  and true "
-                                          << "mayo viejo" << "abril";
+                                          << "mayo viejo"
+                                          << "abril";
         QTest::newRow("date, account, detail, amount")
             << "Fecha = cdate('15/03/2024') and Cuenta = 'Banco' and Detalle LIKE '*luz*' and ( "
                "Ingreso = 1500 or Egreso = 1500)"
-            << "Luz" << "Luz";
+            << "Luz"
+            << "Luz";
         QTest::newRow("an amount matches incomes and payments")
             << "True  and true  and true  and ( Ingreso = 250 or Egreso = 250)"
-            << "extra" << "abril";
+            << "extra"
+            << "abril";
         QTest::newRow("nothing") << "Fecha = cdate('16/03/2024') and true  and true  and true "
-                                 << "" << "";
+                                 << ""
+                                 << "";
     }
     void criteria() {
         QFETCH(QString, criteria);
@@ -173,8 +185,8 @@ private Q_SLOTS:
     void filteredOutRowsAreNeverFound() {
         DataControl data;
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
-        data.setRecordSource(QStringLiteral(
-            "select * from movimientos where true  and (  Cuenta = 'Sueldo') order by fecha, cuenta"));
+        data.setRecordSource(QStringLiteral("select * from movimientos where true  and (  Cuenta = "
+                                            "'Sueldo') order by fecha, cuenta"));
         data.Refresh();
         data.recordset()->FindFirst(QStringLiteral("Cuenta = 'Banco'"));
         QVERIFY(data.recordset()->NoMatch());
@@ -183,8 +195,9 @@ private Q_SLOTS:
     void deleteAndSelectById() {
         const qint64 id = addMovement(*m_db, QDate(2025, 1, 2), QStringLiteral("Banco"),
                                       QStringLiteral("por id"), money("1"), money("0"));
-        auto one = m_db->OpenRecordset(QStringLiteral("select * from Movimientos where idMovimiento = ") +
-                                       QString::number(id));
+        auto one =
+            m_db->OpenRecordset(QStringLiteral("select * from Movimientos where idMovimiento = ") +
+                                QString::number(id));
         QCOMPARE(details(*one), QStringList{QStringLiteral("por id")});
         one->Close();
         m_db->Execute(QStringLiteral("Delete * from movimientos"));
@@ -201,7 +214,9 @@ private Q_SLOTS:
         rows->Seek(QStringLiteral("="), QStringLiteral("Caja"));
         QVERIFY(!rows->NoMatch());
         QStringList walked;
-        while (!rows->atEOF() && rows->text(QStringLiteral("Cuenta")).compare(QStringLiteral("Caja"), Qt::CaseInsensitive) == 0) {
+        while (!rows->atEOF() &&
+               rows->text(QStringLiteral("Cuenta"))
+                       .compare(QStringLiteral("Caja"), Qt::CaseInsensitive) == 0) {
             walked << rows->text(QStringLiteral("Detalle"));
             rows->MoveNext();
         }
@@ -215,7 +230,8 @@ private Q_SLOTS:
         QVERIFY(!accounts->NoMatch());
         QCOMPARE(accounts->text(QStringLiteral("Tipo")), QStringLiteral("IN"));
 
-        m_db->exec(QStringLiteral("INSERT INTO Programa (idPrograma, Cuenta) VALUES (7, 'Alquiler')"));
+        m_db->exec(
+            QStringLiteral("INSERT INTO Programa (idPrograma, Cuenta) VALUES (7, 'Alquiler')"));
         auto schedules = m_db->OpenRecordset(QStringLiteral("Programa"));
         schedules->setIndex(QStringLiteral("primarykey"));
         schedules->Seek(QStringLiteral("="), 7);
@@ -227,18 +243,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("contains, any case") << "*LUZ*" << "pago de luz" << true;
-        QTest::newRow("star matches nothing") << "*luz*" << "luz" << true;
-        QTest::newRow("one character") << "l?z" << "luz" << true;
-        QTest::newRow("one character, not two") << "l?z" << "luuz" << false;
-        QTest::newRow("digit") << "cuota #" << "cuota 3" << true;
-        QTest::newRow("digit, not letter") << "cuota #" << "cuota x" << false;
-        QTest::newRow("set") << "[bc]anco" << "Banco" << true;
-        QTest::newRow("range") << "mes [0-9]" << "mes 7" << true;
-        QTest::newRow("negated set") << "[!b]anco" << "banco" << false;
-        QTest::newRow("accented letters fold") << "*ÁRBOL*" << "un árbol" << true;
-        QTest::newRow("percent is plain") << "50%" << "50 por ciento" << false;
-        QTest::newRow("underscore is plain") << "a_b" << "axb" << false;
+        QTest::newRow("contains, any case") << "*LUZ*"
+                                            << "pago de luz" << true;
+        QTest::newRow("star matches nothing") << "*luz*"
+                                              << "luz" << true;
+        QTest::newRow("one character") << "l?z"
+                                       << "luz" << true;
+        QTest::newRow("one character, not two") << "l?z"
+                                                << "luuz" << false;
+        QTest::newRow("digit") << "cuota #"
+                               << "cuota 3" << true;
+        QTest::newRow("digit, not letter") << "cuota #"
+                                           << "cuota x" << false;
+        QTest::newRow("set") << "[bc]anco"
+                             << "Banco" << true;
+        QTest::newRow("range") << "mes [0-9]"
+                               << "mes 7" << true;
+        QTest::newRow("negated set") << "[!b]anco"
+                                     << "banco" << false;
+        QTest::newRow("accented letters fold") << "*ÁRBOL*"
+                                               << "un árbol" << true;
+        QTest::newRow("percent is plain") << "50%"
+                                          << "50 por ciento" << false;
+        QTest::newRow("underscore is plain") << "a_b"
+                                             << "axb" << false;
     }
     void like() {
         QFETCH(QString, pattern);
@@ -282,14 +310,18 @@ private Q_SLOTS:
         accounts->setValue(QStringLiteral("Nombre"), name);
         accounts->setValue(QStringLiteral("Tipo"), QStringLiteral("VS"));
         accounts->Update();
-        addMovement(*m_db, QDate(2024, 6, 1), name, QStringLiteral("hostil"), money("5"), money("0"));
+        addMovement(*m_db, QDate(2024, 6, 1), name, QStringLiteral("hostil"), money("5"),
+                    money("0"));
 
-        auto byName = m_db->OpenRecordset(QStringLiteral("select * from Cuentas where Nombre = ") + quoted(name));
+        auto byName = m_db->OpenRecordset(QStringLiteral("select * from Cuentas where Nombre = ") +
+                                          quoted(name));
         QCOMPARE(byName->RecordCount(), 1L);
         QCOMPARE(byName->text(QStringLiteral("Nombre")), name);
 
-        auto movements = m_db->OpenRecordset(QStringLiteral("select * from Movimientos order by fecha"));
-        movements->FindFirst(QStringLiteral("Cuenta = '") + doubledApostrophes(name) + QStringLiteral("'"));
+        auto movements =
+            m_db->OpenRecordset(QStringLiteral("select * from Movimientos order by fecha"));
+        movements->FindFirst(QStringLiteral("Cuenta = '") + doubledApostrophes(name) +
+                             QStringLiteral("'"));
         QVERIFY(!movements->NoMatch());
         QCOMPARE(movements->text(QStringLiteral("Cuenta")), name);
         QCOMPARE(movements->text(QStringLiteral("Detalle")), QStringLiteral("hostil"));

@@ -25,8 +25,9 @@ private Q_SLOTS:
         rows->setValue(QStringLiteral("Cuenta"), QStringLiteral("Banco"));
         rows->setValue(QStringLiteral("Ingreso"), QStringLiteral("$ 1.500,50"));
         rows->Update();
-        auto back = db->OpenRecordset(QStringLiteral("select * from Movimientos where idMovimiento = ") +
-                                      QString::number(rows->lastAddedId()));
+        auto back =
+            db->OpenRecordset(QStringLiteral("select * from Movimientos where idMovimiento = ") +
+                              QString::number(rows->lastAddedId()));
         QCOMPARE(back->date(QStringLiteral("Fecha")), QDate(2005, 1, 9));
         QCOMPARE(back->money(QStringLiteral("Ingreso")), money("1500.5"));
         QCOMPARE(back->money(QStringLiteral("Egreso")), Money()); // the default 0
@@ -48,8 +49,8 @@ private Q_SLOTS:
         test::TestWorkArea area;
         auto db = area.open();
         for (int day = 1; day <= 3; ++day)
-            test::addMovement(*db, QDate(2024, 1, day), QStringLiteral("Banco"), QString::number(day),
-                              money("10"), money("0"));
+            test::addMovement(*db, QDate(2024, 1, day), QStringLiteral("Banco"),
+                              QString::number(day), money("10"), money("0"));
         auto rows = db->OpenRecordset(QStringLiteral("select * from movimientos order by fecha"));
         QCOMPARE(rows->AbsolutePosition(), 0L);
         rows->MoveNext();
@@ -79,7 +80,8 @@ private Q_SLOTS:
             transaction.commit();
         }
         auto rows = db->OpenRecordset(QStringLiteral("select * from Movimientos order by fecha"));
-        const std::vector<Money> sums = rows->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
+        const std::vector<Money> sums =
+            rows->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
         QCOMPARE(sums[0], money("100"));
         QCOMPARE(sums[1], money("10"));
     }
@@ -87,9 +89,12 @@ private Q_SLOTS:
     void theDataControlKeepsItsTotalsWhileTheRowMoves() {
         test::TestWorkArea area;
         auto db = area.open();
-        test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(), money("100"), money("0"));
-        test::addMovement(*db, QDate(2024, 1, 2), QStringLiteral("Banco"), QString(), money("50"), money("0"));
-        test::addMovement(*db, QDate(2024, 1, 3), QStringLiteral("Banco"), QString(), money("0"), money("30"));
+        test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(), money("100"),
+                          money("0"));
+        test::addMovement(*db, QDate(2024, 1, 2), QStringLiteral("Banco"), QString(), money("50"),
+                          money("0"));
+        test::addMovement(*db, QDate(2024, 1, 3), QStringLiteral("Banco"), QString(), money("0"),
+                          money("30"));
         DataControl data;
         QSignalSpy reposition(&data, &DataControl::Reposition);
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
@@ -101,7 +106,8 @@ private Q_SLOTS:
         QCOMPARE(data.viewTotals().expense, money("30"));
 
         // A write through the program's other connection shows after a refresh.
-        test::addMovement(*db, QDate(2024, 1, 4), QStringLiteral("Banco"), QString(), money("1"), money("0"));
+        test::addMovement(*db, QDate(2024, 1, 4), QStringLiteral("Banco"), QString(), money("1"),
+                          money("0"));
         data.setCurrentRow(2);
         QCOMPARE(reposition.count(), 2);
         QCOMPARE(data.viewTotals().income, money("150"));
@@ -121,7 +127,8 @@ private Q_SLOTS:
                           money("1"), money("0"));
         DataControl data;
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
-        data.setRecordSource(QStringLiteral("select * from movimientos where Fecha >= cdate('nada')"));
+        data.setRecordSource(
+            QStringLiteral("select * from movimientos where Fecha >= cdate('nada')"));
         QVERIFY_THROWS_EXCEPTION(StoreError, data.Refresh());
         QCOMPARE(data.rowCount(), 0L);
     }

@@ -62,9 +62,14 @@ private Q_SLOTS:
         sqlite3_open(path.toUtf8().constData(), &raw);
         sqlite3_exec(raw, "CREATE TABLE Cuentas (Nombre TEXT)", nullptr, nullptr, nullptr);
         sqlite3_close(raw);
-        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         QCOMPARE(openError(QStringLiteral("otra.mdb")),
-                 QStringLiteral("El archivo «otra.mdb» no es una caja de Tesorin: le falta la tabla «Movimientos»."));
+                 QStringLiteral("El archivo «otra.mdb» no es una caja de Tesorin: le falta la "
+                                "tabla «Movimientos»."));
         QFile after(path);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before);
@@ -72,7 +77,8 @@ private Q_SLOTS:
 
     void bareNamesResolveInAnyLetterCase() {
         test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")), area.path(QStringLiteral("casa.mdb"))));
+        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
+                            area.path(QStringLiteral("casa.mdb"))));
         auto db = Database::OpenDatabase(QStringLiteral("CASA.MDB"));
         QCOMPARE(db->path(), area.path(QStringLiteral("casa.mdb")));
         QStringList listed = listWorkAreas();
@@ -83,9 +89,10 @@ private Q_SLOTS:
     void anExistingFileIsNeverOverwritten() {
         test::TestWorkArea area;
         auto db = area.open();
-        test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(), test::money("1"),
-                          test::money("0"));
-        QVERIFY_THROWS_EXCEPTION(StoreError, createWorkAreaFile(area.path(QStringLiteral("BASE.MDB"))));
+        test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
+                          test::money("1"), test::money("0"));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 createWorkAreaFile(area.path(QStringLiteral("BASE.MDB"))));
         QCOMPARE(movementCount(*db), 1L);
     }
 
@@ -103,7 +110,8 @@ private Q_SLOTS:
         }
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
-        QVERIFY2(message.contains(QStringLiteral("está en uso por otro programa")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("está en uso por otro programa")),
+                 qPrintable(message));
     }
 
     void aReadOnlyWorkAreaRefusesWritesAndKeepsItsRows() {
@@ -148,7 +156,8 @@ private Q_SLOTS:
         } catch (const StoreError& error) {
             message = error.message();
         }
-        QVERIFY2(message.startsWith(QStringLiteral("No queda espacio en el disco")), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("No queda espacio en el disco")),
+                 qPrintable(message));
         QCOMPARE(movementCount(*db), 0L);
     }
 
@@ -156,11 +165,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
-        QTest::newRow("letters as money") << "Movimientos" << "Ingreso" << "doce";
-        QTest::newRow("no date") << "Movimientos" << "Fecha" << "32/13/2024";
-        QTest::newRow("letters as a day") << "Programa" << "DiaDelMes" << "x";
-        QTest::newRow("a fraction as a day") << "Programa" << "DiaDelMes" << "1,5";
-        QTest::newRow("beyond the largest amount") << "Programa" << "Importe" << "900000000001";
+        QTest::newRow("letters as money") << "Movimientos"
+                                          << "Ingreso"
+                                          << "doce";
+        QTest::newRow("no date") << "Movimientos"
+                                 << "Fecha"
+                                 << "32/13/2024";
+        QTest::newRow("letters as a day") << "Programa"
+                                          << "DiaDelMes"
+                                          << "x";
+        QTest::newRow("a fraction as a day") << "Programa"
+                                             << "DiaDelMes"
+                                             << "1,5";
+        QTest::newRow("beyond the largest amount") << "Programa"
+                                                   << "Importe"
+                                                   << "900000000001";
     }
     void aValueTheFieldCannotTakeIsRefused() {
         QFETCH(QString, table);

@@ -41,7 +41,8 @@ ModalDriver& ModalDriver::answer(QMessageBox::StandardButton button) {
         m_messages.append({box->windowTitle(), box->text(), box->icon()});
         QAbstractButton* wanted = box->button(button);
         if (!wanted) {
-            m_unexpected << QStringLiteral("message box \"%1\" has no such button").arg(box->text());
+            m_unexpected
+                << QStringLiteral("message box \"%1\" has no such button").arg(box->text());
             wanted = box->buttons().value(0);
         }
         clickLater(wanted);

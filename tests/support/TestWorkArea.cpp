@@ -16,7 +16,9 @@ TestWorkArea::TestWorkArea() {
     store::createWorkAreaFile(path(QStringLiteral("BASE.MDB")));
 }
 
-QString TestWorkArea::path(const QString& bareName) const { return QDir(m_dir.path()).filePath(bareName); }
+QString TestWorkArea::path(const QString& bareName) const {
+    return QDir(m_dir.path()).filePath(bareName);
+}
 
 std::unique_ptr<store::Database> TestWorkArea::open(const QString& bareName) const {
     return store::Database::OpenDatabase(bareName);
@@ -24,8 +26,9 @@ std::unique_ptr<store::Database> TestWorkArea::open(const QString& bareName) con
 
 qint64 addMovement(store::Database& db, const QDate& date, const QString& account,
                    const QString& detail, Money income, Money expense, const QString& medium) {
-    store::Statement insert = db.prepare(QStringLiteral(
-        "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?,?,?,?,?,?)"));
+    store::Statement insert =
+        db.prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, "
+                                  "Egreso) VALUES (?,?,?,?,?,?)"));
     insert.bind(1, date).bindText(2, account).bindText(3, detail).bindText(4, medium);
     insert.bindDouble(5, income.toStored()).bindDouble(6, expense.toStored());
     insert.run();
@@ -35,7 +38,8 @@ qint64 addMovement(store::Database& db, const QDate& date, const QString& accoun
 }
 
 void addAccount(store::Database& db, const QString& name, const QString& type) {
-    store::Statement insert = db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?, ?)"));
+    store::Statement insert =
+        db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?, ?)"));
     insert.bindText(1, name).bindText(2, type);
     insert.run();
 }
@@ -47,6 +51,8 @@ Money money(const char* plain) {
     return *amount;
 }
 
-void pinLocale(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
+void pinLocale(const char* name) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+}
 
 } // namespace tesorin::test

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Money.h"
+#include "base/Money.h"
 #include "store/Database.h"
 
 #include <QDate>
@@ -18,7 +18,8 @@ public:
     TestWorkArea();
     QString folder() const { return m_dir.path(); }
     QString path(const QString& bareName) const;
-    std::unique_ptr<store::Database> open(const QString& bareName = QStringLiteral("BASE.MDB")) const;
+    std::unique_ptr<store::Database>
+    open(const QString& bareName = QStringLiteral("BASE.MDB")) const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,46 @@
+#include "schedule/ui/asentarProgramados.h"
+
+#include "base/Clock.h"
+#include "schedule/core/SchedulePosting.h"
+#include "schedule/ui/panProgPendientes.h"
+#include "store/DataControl.h"
+#include "store/StoreError.h"
+
+#include <QMessageBox>
+
+namespace tesorin::schedule {
+
+void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::DataControl& data) {
+    const QDate today = clock::today();
+    const auto showError = [parent](const store::StoreError& failure) {
+        QMessageBox::critical(parent, QStringLiteral("E r r o r"), failure.message(),
+                              QMessageBox::Ok);
+    };
+    DuePosting due;
+    try {
+        dateUndatedSchedules(baseAbierta, today);
+        due = duePosting(baseAbierta, today);
+    } catch (const store::StoreError& failure) {
+        showError(failure);
+        return;
+    }
+    if (due.isEmpty())
+        return;
+    panProgPendientes dialog(due, parent);
+    dialog.exec();
+    if (dialog.Tag != QLatin1String("SI"))
+        return;
+    try {
+        recordDuePosting(baseAbierta, due, today);
+    } catch (const store::StoreError& failure) {
+        showError(failure);
+        return;
+    }
+    try {
+        data.Refresh();
+    } catch (const store::StoreError& failure) {
+        showError(failure);
+    }
+}
+
+} // namespace tesorin::schedule

@@ -1,0 +1,17 @@
+#include "ui/common/ErrorMessage.h"
+
+#include "store/StoreError.h"
+
+#include <QMessageBox>
+
+namespace tesorin::ui {
+
+void showError(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox::critical(parent, title, text);
+}
+
+void showStoreError(QWidget* parent, const store::StoreError& failure, const QString& title) {
+    showError(parent, failure.message(), title);
+}
+
+} // namespace tesorin::ui

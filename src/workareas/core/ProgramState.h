@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/Database.h"
+#include "store/Recordset.h"
+#include "workareas/core/Workspace.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace tesorin::workareas {
+
+// What every operation of the program shares while it runs, owned by the
+// main window from start-up to the end. baseAbierta is declared before the
+// recordsets so that they are released before the database they read.
+struct ProgramState {
+    ProgramState() = default;
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
+
+    // The database of the current work area.
+    std::unique_ptr<store::Database> baseAbierta;
+    // The store's workspace, always over baseAbierta.
+    Workspace espacioTrabajo{baseAbierta};
+    // Bare file name of the current work area ("BASE.MDB").
+    QString nombreBase;
+    // Shared recordsets: each operation that uses one opens a fresh one into
+    // it (releasing the previous) and closes it before it returns.
+    std::unique_ptr<store::Recordset> recCuentas;
+    std::unique_ptr<store::Recordset> recMovimientos;
+};
+
+} // namespace tesorin::workareas

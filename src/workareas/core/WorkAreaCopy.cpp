@@ -1,0 +1,89 @@
+#include "workareas/core/WorkAreaCopy.h"
+
+#include "store/Database.h"
+#include "store/SqliteError.h"
+#include "store/StoreError.h"
+#include "store/WorkAreaFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+namespace tesorin::workareas {
+
+using store::Database;
+using store::sqliteMessage;
+using store::StoreError;
+using store::workAreaExists;
+using store::workAreaFolder;
+
+namespace {
+
+// The template's file may be locked for a moment by another program writing
+// it; the copy waits this many times this long before it gives up.
+constexpr int kBusyRetries = 30;
+constexpr int kBusyWaitMs = 100;
+
+// Copies every page of source into a new file at path, as one consistent
+// snapshot.
+void backupInto(Database& source, const QString& path, const QString& displayName) {
+    sqlite3* target = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &target,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(target, "main", source.handle(), "main");
+        if (backup) {
+            int attempts = 0;
+            do {
+                rc = sqlite3_backup_step(backup, -1);
+                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+                    sqlite3_sleep(kBusyWaitMs);
+            } while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && ++attempts < kBusyRetries);
+            sqlite3_backup_finish(backup);
+        }
+        rc = sqlite3_errcode(target);
+    }
+    const QString message = rc == SQLITE_OK ? QString() : sqliteMessage(target, rc, displayName);
+    sqlite3_close(target);
+    if (rc != SQLITE_OK)
+        throw StoreError(message);
+}
+
+void removePartial(const QString& partial) {
+    QFile::remove(partial);
+    QFile::remove(partial + QStringLiteral("-journal"));
+}
+
+} // namespace
+
+void createWorkAreaCopy(const QString& templateName, const QString& newName) {
+    if (workAreaExists(newName))
+        throw StoreError(QStringLiteral("El archivo «%1» ya existe.").arg(newName));
+    const QString finalPath = QDir(workAreaFolder()).filePath(newName);
+    // Not a "*.MDB" name, so no list of work areas ever shows a copy in the
+    // making.
+    const QString partial = finalPath + QStringLiteral(".nueva");
+    removePartial(partial);
+    try {
+        {
+            const auto source = Database::OpenDatabase(templateName);
+            backupInto(*source, partial, newName);
+        }
+        const auto copy = Database::openFile(partial, newName);
+        copy->Execute(QStringLiteral("Delete * from movimientos"));
+        // A template another program switched to a write-ahead log gives a
+        // copy in the program's own journal mode; the new file keeps neither
+        // the size nor the deleted details of the template's movements.
+        copy->exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
+        copy->exec(QStringLiteral("VACUUM"));
+        copy->Close();
+        if (!QFile::rename(partial, finalPath))
+            throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(newName));
+    } catch (...) {
+        removePartial(partial);
+        throw;
+    }
+}
+
+} // namespace tesorin::workareas

@@ -1,6 +1,0 @@
-tesorin_add_test(NAME tst_statement_selection SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_selection.cpp)
-tesorin_add_test(NAME tst_statement_report SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_report.cpp)
-tesorin_add_test(NAME tst_statement_layout SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_layout.cpp)
-tesorin_add_test(NAME tst_statement_pdf SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_pdf.cpp GUI)
-tesorin_add_test(NAME tst_statement_preview SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_preview.cpp GUI)
-tesorin_add_test(NAME tst_imprimeInforme SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_imprimeInforme.cpp GUI)

@@ -1,6 +1,0 @@
-tesorin_add_test(NAME tst_account_sums SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_account_sums.cpp)
-tesorin_add_test(NAME tst_chart_figures SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_chart_figures.cpp)
-tesorin_add_test(NAME tst_panSumas SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panSumas.cpp GUI)
-tesorin_add_test(NAME tst_panMensGra SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panMensGra.cpp GUI)
-tesorin_add_test(NAME tst_panInfGra SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panInfGra.cpp GUI)
-tesorin_add_test(NAME tst_principal_informes SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_principal_informes.cpp GUI)

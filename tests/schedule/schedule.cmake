@@ -1,7 +1,0 @@
-tesorin_add_test(NAME tst_editor_box_checks SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_editor_box_checks.cpp)
-tesorin_add_test(NAME tst_occurrences SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_occurrences.cpp)
-tesorin_add_test(NAME tst_schedule_posting SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_schedule_posting.cpp)
-tesorin_add_test(NAME tst_schedule_editor SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_schedule_editor.cpp GUI)
-tesorin_add_test(NAME tst_panProg SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_panProg.cpp GUI)
-tesorin_add_test(NAME tst_posting_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_posting_dialog.cpp GUI)
-tesorin_add_test(NAME tst_schedule_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_schedule_main_window.cpp GUI)
