@@ -6,6 +6,8 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/ErrorMessage.h"
+
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,10 +15,6 @@
 #include <QPushButton>
 
 namespace tesorin::accounts {
-
-namespace {
-const QString kErrorTitle = QStringLiteral("E r r o r");
-}
 
 panCuentas::panCuentas(store::Database& baseAbierta, std::unique_ptr<store::Recordset>& recCuentas,
                        QWidget* parent)
@@ -64,10 +62,6 @@ QString panCuentas::selectedName() const {
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void panCuentas::showError(const QString& text) {
-    QMessageBox::critical(this, kErrorTitle, text);
-}
-
 void panCuentas::withStore(const std::function<void()>& step) {
     try {
         step();
@@ -85,7 +79,8 @@ void panCuentas::Command6_Click() {
     const QString code = codeForOption(dialog.chosenOption());
     withStore([&] {
         if (createAccount(m_base, m_recCuentas, name, code) == ChartOutcome::NameTaken) {
-            showError(QStringLiteral("Cuenta ya creada, pongale otro nombre"));
+            ui::showError(this, QStringLiteral("Cuenta ya creada, pongale otro nombre"),
+                          ui::kSpacedErrorTitle);
             return;
         }
         refrescaCuentas();
@@ -98,7 +93,7 @@ void panCuentas::Command3_Click() {
     withStore([&] {
         type = accountType(m_base, m_recCuentas, name);
         if (!type)
-            showError(QStringLiteral("Cuenta no localizada"));
+            ui::showError(this, QStringLiteral("Cuenta no localizada"), ui::kSpacedErrorTitle);
     });
     if (!type)
         return;
@@ -115,10 +110,11 @@ void panCuentas::Command3_Click() {
     withStore([&] {
         switch (changeAccount(m_base, m_recCuentas, name, newName, code)) {
         case ChartOutcome::NameTaken:
-            showError(QStringLiteral("Ya existe una cuenta con ese nombre."));
+            ui::showError(this, QStringLiteral("Ya existe una cuenta con ese nombre."),
+                          ui::kSpacedErrorTitle);
             return;
         case ChartOutcome::NotFound:
-            showError(QStringLiteral("Cuenta no localizada"));
+            ui::showError(this, QStringLiteral("Cuenta no localizada"), ui::kSpacedErrorTitle);
             return;
         case ChartOutcome::Done:
             refrescaCuentas();
@@ -136,7 +132,7 @@ void panCuentas::Command1_Click() {
         return;
     withStore([&] {
         if (deleteAccount(m_base, m_recCuentas, name) == ChartOutcome::NotFound) {
-            showError(QStringLiteral("Cuenta no encontrada.!!"));
+            ui::showError(this, QStringLiteral("Cuenta no encontrada.!!"), ui::kSpacedErrorTitle);
             return;
         }
         refrescaCuentas();

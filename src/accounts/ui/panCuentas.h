@@ -39,7 +39,6 @@ private:
     void Command1_Click();
     // The name of the selected entry; empty when none is selected.
     QString selectedName() const;
-    void showError(const QString& text);
     // Runs a step that reads or writes the store; its failure is shown.
     void withStore(const std::function<void()>& step);
 

@@ -6,7 +6,8 @@
 #include "reports/ui/StatementPreview.h"
 #include "store/StoreError.h"
 
-#include <QGuiApplication>
+#include "ui/common/WaitCursor.h"
+
 #include <QMessageBox>
 
 namespace tesorin::reports {
@@ -14,8 +15,8 @@ namespace tesorin::reports {
 void ReportControl::PrintReport(QWidget* parent) const {
     std::unique_ptr<StatementReport> report;
     QString failure;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        const ui::WaitCursor wait;
         report = std::make_unique<StatementReport>(DataFile, SelectionFormula, clock::today(),
                                                    ReportFileName);
     } catch (const ReportError& error) {
@@ -23,7 +24,6 @@ void ReportControl::PrintReport(QWidget* parent) const {
     } catch (const store::StoreError& error) {
         failure = error.message();
     }
-    QGuiApplication::restoreOverrideCursor();
     if (!report) {
         QMessageBox::critical(parent, QStringLiteral("Error"), failure);
         return;

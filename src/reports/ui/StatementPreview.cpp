@@ -9,6 +9,8 @@
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 
+#include "ui/common/ErrorMessage.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -151,10 +153,10 @@ void StatementPreview::showPage(int index) {
     try {
         m_page = m_report->page(index);
     } catch (const ReportError& error) {
-        showError(error.message());
+        ui::showError(this, error.message());
         return;
     } catch (const store::StoreError& error) {
-        showError(error.message());
+        ui::showError(this, error.message());
         return;
     }
     m_pageIndex = index;
@@ -215,10 +217,6 @@ bool StatementPreview::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void StatementPreview::showError(const QString& message) {
-    QMessageBox::critical(this, QStringLiteral("Error"), message);
-}
-
 void StatementPreview::imprimir() {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         const auto answer = QMessageBox::question(
@@ -243,9 +241,9 @@ void StatementPreview::imprimir() {
         labEstado->setText(
             QStringLiteral("Informe enviado a la impresora «%1».").arg(printer.printerName()));
     } catch (const ReportError& error) {
-        showError(error.message());
+        ui::showError(this, error.message());
     } catch (const store::StoreError& error) {
-        showError(error.message());
+        ui::showError(this, error.message());
     }
 }
 
@@ -282,9 +280,9 @@ void StatementPreview::exportarPdf() {
                 ? QStringLiteral("Informe guardado en «%1».").arg(QDir::toNativeSeparators(path))
                 : QStringLiteral("Exportación cancelada: no se guardó nada."));
     } catch (const ReportError& error) {
-        showError(error.message());
+        ui::showError(this, error.message());
     } catch (const store::StoreError& error) {
-        showError(error.message());
+        ui::showError(this, error.message());
     }
 }
 

@@ -62,7 +62,6 @@ private:
     void stepZoom(int steps);
     void updateButtons();
     QString suggestedPdfPath() const;
-    void showError(const QString& message);
 
     std::unique_ptr<StatementReport> m_report;
     int m_pageIndex = -1;

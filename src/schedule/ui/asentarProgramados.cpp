@@ -6,22 +6,20 @@
 #include "store/DataControl.h"
 #include "store/StoreError.h"
 
+#include "ui/common/ErrorMessage.h"
+
 #include <QMessageBox>
 
 namespace tesorin::schedule {
 
 void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::DataControl& data) {
     const QDate today = clock::today();
-    const auto showError = [parent](const store::StoreError& failure) {
-        QMessageBox::critical(parent, QStringLiteral("E r r o r"), failure.message(),
-                              QMessageBox::Ok);
-    };
     DuePosting due;
     try {
         dateUndatedSchedules(baseAbierta, today);
         due = duePosting(baseAbierta, today);
     } catch (const store::StoreError& failure) {
-        showError(failure);
+        ui::showStoreError(parent, failure, ui::kSpacedErrorTitle);
         return;
     }
     if (due.isEmpty())
@@ -33,13 +31,13 @@ void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::Da
     try {
         recordDuePosting(baseAbierta, due, today);
     } catch (const store::StoreError& failure) {
-        showError(failure);
+        ui::showStoreError(parent, failure, ui::kSpacedErrorTitle);
         return;
     }
     try {
         data.Refresh();
     } catch (const store::StoreError& failure) {
-        showError(failure);
+        ui::showStoreError(parent, failure, ui::kSpacedErrorTitle);
     }
 }
 

@@ -7,6 +7,8 @@
 #include "ui/common/BoxLeaveChecks.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/ErrorMessage.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -196,7 +198,7 @@ panConfigAuto::panConfigAuto(store::Database& baseAbierta, QWidget* parent)
     try {
         Combo2->addItems(accountNames(m_base));
     } catch (const store::StoreError& failure) {
-        showError(failure.message());
+        ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
     }
     Combo2->setCurrentIndex(-1);
 }
@@ -268,32 +270,33 @@ ScheduleEntry panConfigAuto::programacion() const {
     return entry;
 }
 
-void panConfigAuto::showError(const QString& message) {
-    QMessageBox::critical(this, QStringLiteral("E r r o r"), message, QMessageBox::Ok);
-}
-
 void panConfigAuto::Command1_Click() {
     if (!m_checks->settle())
         return;
     if (Combo1->currentIndex() == int(Frequency::Semanal) && Combo3->currentIndex() < 0) {
-        showError(
+        ui::showError(
+            this,
             QStringLiteral("Si selecciona una frecuencia semanal, deberá ingresar el día de la "
-                           "semana a realizar el movimiento."));
+                           "semana a realizar el movimiento."),
+            ui::kSpacedErrorTitle);
         Combo3->setFocus();
         return;
     }
     if (Combo1->currentIndex() < 0) {
-        showError(QStringLiteral("Debe seleccionar una frecuencia para el movimiento automático."));
+        ui::showError(
+            this, QStringLiteral("Debe seleccionar una frecuencia para el movimiento automático."),
+            ui::kSpacedErrorTitle);
         Combo1->setFocus();
         return;
     }
     if (Combo2->currentIndex() < 0) {
-        showError(QStringLiteral("Debe seleccionar la cuenta para el movimiento."));
+        ui::showError(this, QStringLiteral("Debe seleccionar la cuenta para el movimiento."),
+                      ui::kSpacedErrorTitle);
         return;
     }
     // The amount is written into a money field: it has to be a number.
     if (!regional::readNumber(Text6->text())) {
-        showError(invalidAmountMessage());
+        ui::showError(this, invalidAmountMessage(), ui::kSpacedErrorTitle);
         Command3->setFocus();
         return;
     }

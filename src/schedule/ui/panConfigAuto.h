@@ -82,7 +82,6 @@ private:
     void Combo1_Click();
     void Command1_Click();
     void Command3_Click();
-    void showError(const QString& message);
 
     store::Database& m_base;
     QStackedLayout* m_panels = nullptr;

@@ -9,6 +9,8 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/ErrorMessage.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -85,9 +87,12 @@ panProg::panProg(store::Database& baseAbierta, const QString& nombreBase, QWidge
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &panProg::currentRowChanged);
     connect(m_model, &ScheduleListModel::writeRefused, this, [this](const QString& message) {
-        showError(message + QStringLiteral("\nLa fila conserva los valores guardados."));
+        ui::showError(this, message + QStringLiteral("\nLa fila conserva los valores guardados."),
+                      ui::kSpacedErrorTitle);
     });
-    connect(m_model, &ScheduleListModel::readFailed, this, &panProg::showError);
+    connect(m_model, &ScheduleListModel::readFailed, this, [this](const QString& message) {
+        ui::showError(this, message, ui::kSpacedErrorTitle);
+    });
     connect(Command1, &QPushButton::clicked, this, &panProg::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &panProg::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &panProg::Command4_Click);
@@ -104,16 +109,12 @@ void panProg::showEvent(QShowEvent* event) {
     }
 }
 
-void panProg::showError(const QString& message) {
-    QMessageBox::critical(this, QStringLiteral("E r r o r"), message, QMessageBox::Ok);
-}
-
 void panProg::Form_Activate() {
     try {
         Data1->setDatabaseName(m_nombreBase);
         Data1->Refresh();
     } catch (const store::StoreError& failure) {
-        showError(failure.message());
+        ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
     }
     DBGrid1->resizeColumnsToContents();
 }
@@ -134,7 +135,7 @@ void panProg::currentRowChanged(const QModelIndex& current, const QModelIndex& p
         try {
             Data1->setCurrentRow(current.row());
         } catch (const store::StoreError& failure) {
-            showError(failure.message());
+            ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
         }
     }
 }
@@ -152,7 +153,7 @@ void panProg::Command1_Click() {
         try {
             addSchedule(m_base, editor.programacion(), clock::today());
         } catch (const store::StoreError& failure) {
-            showError(failure.message());
+            ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
         }
     }
     Form_Activate();
@@ -167,7 +168,7 @@ void panProg::Command3_Click() {
         id = Data1->recordset()->currentId();
         stored = readSchedule(m_base, id);
     } catch (const store::StoreError& failure) {
-        showError(failure.message());
+        ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
         Form_Activate();
         return;
     }
@@ -178,7 +179,7 @@ void panProg::Command3_Click() {
         try {
             rewriteSchedule(m_base, id, editor.programacion());
         } catch (const store::StoreError& failure) {
-            showError(failure.message());
+            ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
         }
     }
     Form_Activate();
@@ -195,7 +196,7 @@ void panProg::Command4_Click() {
     try {
         deleteSchedule(m_base, Data1->recordset()->currentId());
     } catch (const store::StoreError& failure) {
-        showError(failure.message());
+        ui::showError(this, failure.message(), ui::kSpacedErrorTitle);
     }
     Form_Activate();
 }

@@ -52,7 +52,6 @@ private:
     void Command1_Click();
     void Command3_Click();
     void Command4_Click();
-    void showError(const QString& message);
 
     store::Database& m_base;
     QString m_nombreBase;
