@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
             QStringLiteral("%1/%2x%2/apps").arg(arguments.at(0), QString::number(size));
         const QString file = QStringLiteral("%1/%2.png").arg(folder, arguments.at(1));
         if (!isNumber || size <= 0 || !QDir().mkpath(folder) ||
-            !tesorin::app::pictures::logo(size).toImage().save(file, "PNG")) {
+            !tesorin::ui::pictures::logo(size).toImage().save(file, "PNG")) {
             std::fprintf(stderr, "tesorin_icon: no se pudo escribir %s\n", qPrintable(file));
             return 1;
         }

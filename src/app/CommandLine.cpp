@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "packaging/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 #include "store/WorkAreaFolder.h"
 
 #include <cstdio>

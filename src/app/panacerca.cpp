@@ -1,6 +1,6 @@
 #include "app/panacerca.h"
 
-#include "packaging/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/Pictures.h"
 #include "ui/common/centraFormulario.h"

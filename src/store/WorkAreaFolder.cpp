@@ -1,6 +1,6 @@
 #include "store/WorkAreaFolder.h"
 
-#include "packaging/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #include "app/panacerca.h"
 #include "base/Clock.h"
-#include "packaging/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/Panel3D.h"

@@ -28,7 +28,7 @@ private slots:
         QPainter painter(&drawn);
         svg.render(&painter);
         painter.end();
-        const QImage logo = tesorin::app::pictures::logo(size).toImage().convertToFormat(
+        const QImage logo = tesorin::ui::pictures::logo(size).toImage().convertToFormat(
             QImage::Format_ARGB32_Premultiplied);
 
         // A pixel differs when one of its channels is off by more than an

@@ -1,7 +1,7 @@
 // The work-area folder: the program's own folder serves only when the program
 // is not installed and the folder takes files; otherwise the per-user data
 // folder, whatever the prefix the program was installed under.
-#include "packaging/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 #include "store/WorkAreaFolder.h"
 #include "support/TestWorkArea.h"
 
