@@ -35,10 +35,12 @@ grep -qF "Las cajas se guardan en $data (la carpeta de datos del usuario)." <<< 
 [ ! -e "$data" ] || { echo "--help made $data"; exit 1; }
 
 # Started for real, the program makes BASE.MDB in the data folder; it is
-# ended once the file is there.
+# ended once the file is there, or something else next to it, or after a
+# minute.
 "${tesorin[@]}" > "$work/run.log" 2>&1 &
 pid=$!
-until [ -f "$data/BASE.MDB" ]; do
+for ((waited = 0; waited < 300; ++waited)); do
+    [ -f "$data/BASE.MDB" ] || [ "$(ls -A "$root/bin")" != tesorin ] && break
     kill -0 "$pid" 2> /dev/null || { echo "the program ended:"; cat "$work/run.log"; exit 1; }
     sleep 0.2
 done
@@ -46,4 +48,5 @@ kill "$pid"
 wait "$pid" || true
 pid=""
 [ "$(ls -A "$root/bin")" = tesorin ] || { echo "written next to the program:"; ls -A "$root/bin"; exit 1; }
+[ -f "$data/BASE.MDB" ] || { echo "no BASE.MDB in $data:"; cat "$work/run.log"; exit 1; }
 echo "the installed program keeps its work areas in $data"
