@@ -19,9 +19,9 @@ QString defaultWorkAreaFolder();
 // The same choice for a given program folder and data folder. An installed
 // program's folder is never used, nor written to, even when it is writable.
 QString chooseWorkAreaFolder(const QString& programFolder, const QString& dataFolder);
-// An installed program's folder is the one from which the installed desktop
-// entry lies where the install puts it (<prefix>/bin and
-// <prefix>/share/applications), whatever the prefix.
+// True when the program's desktop entry lies where an install puts it beside
+// this folder (<prefix>/bin and <prefix>/share/applications), whatever the
+// prefix.
 bool isInstalledProgramFolder(const QString& programFolder);
 
 // "Las cajas se guardan en <folder> (la carpeta del programa)." or "(la carpeta
