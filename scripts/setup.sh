@@ -13,6 +13,7 @@ tesorin_packages=(
     qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
+    qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
 )
 
 tesorin_install_packages() {

@@ -1,4 +1,6 @@
+#include "app/CommandLine.h"
 #include "app/principal.h"
+#include "base/ProgramInfo.h"
 #include "base/Regional.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
@@ -31,8 +33,17 @@ bool ensureBaseWorkArea() {
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Tesorin"));
+    // --help and --version answer without a window, so also without a display.
+    const auto request = tesorin::app::readCommandLine(argc, argv);
+    if (request != tesorin::app::CommandLineRequest::Run) {
+        QCoreApplication core(argc, argv);
+        return tesorin::app::answerCommandLine(request);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tesorin"));
+    // The window belongs to the desktop entry of that name; on X11 its class
+    // is the application name, the entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tesorin::program::kAppId));
     tesorin::regional::applySystemLocale();
     // Every text of the program is Spanish, so the toolkit's own buttons and
     // dialogs ("Sí", "No", "Guardar") are too, whatever the machine's language.
@@ -41,7 +52,14 @@ int main(int argc, char** argv) {
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitSpanish);
 
-    tesorin::store::setWorkAreaFolder(tesorin::store::defaultWorkAreaFolder());
+    const QString folder = tesorin::store::defaultWorkAreaFolder();
+    if (!QDir().mkpath(folder)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                              QStringLiteral("No se pudo crear la carpeta de las cajas %1.")
+                                  .arg(QDir::toNativeSeparators(folder)));
+        return 1;
+    }
+    tesorin::store::setWorkAreaFolder(folder);
     // Bare file names resolve in the work-area folder, whatever the folder
     // the program was started from.
     QDir::setCurrent(tesorin::store::workAreaFolder());

@@ -1,11 +1,10 @@
 #include "app/panacerca.h"
 
+#include "base/ProgramInfo.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/Pictures.h"
 #include "ui/common/centraFormulario.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,19 +16,6 @@ namespace tesorin::app {
 
 using ui::centraFormulario;
 namespace pictures = ui::pictures;
-
-namespace {
-
-QString folderDescription() {
-    const QString folder = store::workAreaFolder();
-    const bool programFolder = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
-    return QStringLiteral("Las cajas se guardan en %1 (%2).")
-        .arg(QDir::toNativeSeparators(folder),
-             programFolder ? QStringLiteral("la carpeta del programa")
-                           : QStringLiteral("la carpeta de datos del usuario"));
-}
-
-} // namespace
 
 panacerca::panacerca(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("panacerca"));
@@ -47,11 +33,12 @@ panacerca::panacerca(QWidget* parent) : QDialog(parent) {
     text1->setAccessibleName(QStringLiteral("Acerca de Tesorin!"));
     text1->setReadOnly(true);
     text1->setPlainText(QStringLiteral("Tesorin!\n"
-                                       "Version 2.0 para Windows 95 / 98 / 2000 / Me / xp\n"
+                                       "Versión %1 para Linux\n"
                                        "\n"
-                                       "Copyright © Velmora! Todos los derechos reservados."));
+                                       "Copyright © Velmora! Todos los derechos reservados.")
+                            .arg(QLatin1String(program::kVersion)));
     text1->setFixedHeight(text1->fontMetrics().lineSpacing() * 5 + 12);
-    auto* folder = new QLabel(folderDescription(), frame1);
+    auto* folder = new QLabel(store::workAreaFolderDescription(store::workAreaFolder()), frame1);
     folder->setObjectName(QStringLiteral("labCarpeta"));
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);

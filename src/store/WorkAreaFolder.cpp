@@ -1,5 +1,7 @@
 #include "store/WorkAreaFolder.h"
 
+#include "base/ProgramInfo.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,12 +35,30 @@ void setWorkAreaFolder(const QString& path) {
 }
 
 QString defaultWorkAreaFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (!programFolder.isEmpty() && isWritableFolder(programFolder))
+    return chooseWorkAreaFolder(QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString chooseWorkAreaFolder(const QString& programFolder, const QString& dataFolder) {
+    // The installed check comes first: the writing test would leave a file
+    // there for a moment.
+    if (!programFolder.isEmpty() && !isInstalledProgramFolder(programFolder) &&
+        isWritableFolder(programFolder))
         return programFolder;
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataFolder);
     return dataFolder;
+}
+
+bool isInstalledProgramFolder(const QString& programFolder) {
+    return QFileInfo::exists(
+        QDir(programFolder).filePath(QString::fromUtf8(program::kDesktopEntryFromProgram)));
+}
+
+QString workAreaFolderDescription(const QString& folder) {
+    const bool programFolder = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
+    return QStringLiteral("Las cajas se guardan en %1 (%2).")
+        .arg(QDir::toNativeSeparators(folder),
+             programFolder ? QStringLiteral("la carpeta del programa")
+                           : QStringLiteral("la carpeta de datos del usuario"));
 }
 
 QString resolveWorkArea(const QString& bareName) {

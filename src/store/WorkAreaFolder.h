@@ -12,9 +12,21 @@ namespace tesorin::store {
 QString workAreaFolder();
 void setWorkAreaFolder(const QString& path);
 
-// The program's own folder when it is writable, otherwise the per-user data
-// folder (created when missing).
+// The program's own folder when it is writable and the program is not
+// installed (portable use, the developer's build), otherwise the per-user data
+// folder. Creates nothing.
 QString defaultWorkAreaFolder();
+// The same choice for a given program folder and data folder. An installed
+// program's folder is never used, nor written to, even when it is writable.
+QString chooseWorkAreaFolder(const QString& programFolder, const QString& dataFolder);
+// True when the program's desktop entry lies where an install puts it beside
+// this folder (<prefix>/bin and <prefix>/share/applications), whatever the
+// prefix.
+bool isInstalledProgramFolder(const QString& programFolder);
+
+// "Las cajas se guardan en <folder> (la carpeta del programa)." or "(la carpeta
+// de datos del usuario).": what the About box and --help say.
+QString workAreaFolderDescription(const QString& folder);
 
 // Full path of a bare name: the existing file whose name matches it in any
 // letter case, or the name as given in the folder when there is none.

@@ -4,6 +4,7 @@
 
 #include "app/panacerca.h"
 #include "base/Clock.h"
+#include "base/ProgramInfo.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/Panel3D.h"
@@ -275,9 +276,9 @@ private slots:
         });
         window->menuItem("menuAyuAcerca")->trigger();
         QCOMPARE(caption, QStringLiteral("Acerca de..."));
-        QCOMPARE(
-            text.split(QLatin1Char('\n')).mid(0, 3),
-            (QStringList{"Tesorin!", "Version 2.0 para Windows 95 / 98 / 2000 / Me / xp", ""}));
+        QCOMPARE(text.split(QLatin1Char('\n')).mid(0, 3),
+                 (QStringList{"Tesorin!",
+                              QStringLiteral("Versión %1 para Linux").arg(program::kVersion), ""}));
         QVERIFY2(folder.contains(QDir::toNativeSeparators(store::workAreaFolder())),
                  qPrintable(folder));
         QVERIFY(driver.unexpected().isEmpty());

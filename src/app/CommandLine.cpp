@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+
+#include "base/ProgramInfo.h"
+#include "store/WorkAreaFolder.h"
+
+#include <cstdio>
+
+namespace tesorin::app {
+
+CommandLineRequest readCommandLine(int argc, const char* const* argv) {
+    bool version = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--help" || argument == "-h")
+            return CommandLineRequest::Help;
+        version = version || argument == "--version";
+    }
+    return version ? CommandLineRequest::Version : CommandLineRequest::Run;
+}
+
+QString versionText() {
+    return QStringLiteral("Tesorin %1").arg(QLatin1String(program::kVersion));
+}
+
+QString helpText(const QString& workAreaFolder) {
+    return QStringLiteral(
+               "Uso: tesorin [-h | --help | --version]\n"
+               "\n"
+               "%1: control personal de ingresos y gastos.\n"
+               "Lleva el registro de los ingresos y los gastos de una persona en cajas,\n"
+               "un archivo *.MDB cada una, con su plan de cuentas, sus movimientos y sus\n"
+               "movimientos programados. Sin opciones, abre la caja BASE.MDB.\n"
+               "\n"
+               "Opciones:\n"
+               "  -h, --help    muestra esta ayuda y termina\n"
+               "  --version     muestra la versión y termina\n"
+               "\n"
+               "%2\n")
+        .arg(versionText(), store::workAreaFolderDescription(workAreaFolder));
+}
+
+int answerCommandLine(CommandLineRequest request) {
+    const QString text = request == CommandLineRequest::Help
+                             ? helpText(store::defaultWorkAreaFolder())
+                             : versionText() + QLatin1Char('\n');
+    std::fputs(text.toUtf8().constData(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace tesorin::app
