@@ -12,6 +12,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdint>
 #include <random>
 
 using namespace tesorin::store;
@@ -53,11 +54,11 @@ int main(int argc, char** argv) {
             db->prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, "
                                        "Ingreso, Egreso) VALUES (?,?,?,?,?,?)"));
         for (long i = 0; i < rows; ++i) {
-            const QDate date = first.addDays(long(random() % (days + 1)));
+            const QDate date = first.addDays(long(random() % std::uint64_t(days + 1)));
             const bool income = random() % 3 == 0;
             const double amount = double(random() % 5000000) / 100.0;
             movement.bindText(1, date.toString(Qt::ISODate));
-            movement.bindText(2, accounts[int(random() % accounts.size())]);
+            movement.bindText(2, accounts[int(random() % std::uint64_t(accounts.size()))]);
             movement.bindText(3, QString::fromLatin1(details[random() % 7]) +
                                      QStringLiteral(" %1").arg(i));
             movement.bindText(4, QString::fromLatin1(media[random() % 4]));

@@ -14,7 +14,7 @@ char32_t foldCase(char32_t c) {
 namespace {
 std::vector<char32_t> foldedCodePoints(const QString& text) {
     std::vector<char32_t> out;
-    out.reserve(text.size());
+    out.reserve(std::size_t(text.size()));
     for (char32_t c : text.toUcs4())
         out.push_back(foldCase(c));
     return out;

@@ -208,7 +208,7 @@ private:
 
     // A term that must be a condition (an operand of and, or, not).
     int condition(int node, const Token& at) {
-        if (m_nodes[node].type != Type::Condition)
+        if (m_nodes[std::size_t(node)].type != Type::Condition)
             fail(QStringLiteral("%1 no es una condición: falta compararlo con algo")
                      .arg(describe(at)),
                  at.position);
@@ -264,8 +264,8 @@ private:
             return left;
         const Token op = take();
         const int right = operand();
-        const Type leftType = m_nodes[left].type;
-        const Type rightType = m_nodes[right].type;
+        const Type leftType = m_nodes[std::size_t(left)].type;
+        const Type rightType = m_nodes[std::size_t(right)].type;
         if (leftType == Type::Condition || rightType == Type::Condition)
             fail(QStringLiteral("«%1» compara valores, no condiciones").arg(op.text), op.position);
         if (leftType != rightType)

@@ -16,7 +16,7 @@ class HoverBevels {
 public:
     explicit HoverBevels(int buttonCount);
 
-    Bevel button(int index) const { return m_buttons.at(index); }
+    Bevel button(int index) const { return m_buttons.at(std::size_t(index)); }
     Bevel workAreaPanel() const { return m_workAreaPanel; }
 
     // Over a button or its picture: that one raised, every other flat.
