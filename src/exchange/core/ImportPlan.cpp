@@ -1,0 +1,174 @@
+#include "exchange/core/ImportPlan.h"
+
+#include "exchange/core/ExchangeError.h"
+#include "exchange/core/ImportedIds.h"
+#include "movements/EntryAccounts.h"
+#include "store/Database.h"
+
+#include <QSet>
+
+namespace tesorin::exchange {
+
+namespace {
+
+QString duplicateKey(const QDate& date, Money amount, const QString& detail) {
+    return date.toString(Qt::ISODate) + u'|' + QString::number(amount.units()) + u'|' + detail.simplified();
+}
+
+QHash<QString, QString> chartTypes(store::Database& db) {
+    QHash<QString, QString> types;
+    store::Statement query = db.prepare(QStringLiteral("SELECT Nombre, Tipo FROM Cuentas"));
+    while (query.step())
+        types.insert(query.text(0).toLower(), query.text(1).trimmed().toUpper());
+    return types;
+}
+
+} // namespace
+
+QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& rows) {
+    QVector<PlannedRow> plan;
+    plan.reserve(rows.size());
+    QDate first, last;
+    for (const ImportRow& r : rows)
+        if (r.readable()) {
+            if (!first.isValid() || r.date < first)
+                first = r.date;
+            if (!last.isValid() || r.date > last)
+                last = r.date;
+        }
+    QSet<QString> stored;
+    if (first.isValid()) {
+        store::Statement query = db.prepare(QStringLiteral(
+            "SELECT Fecha, Ingreso, Egreso, Detalle FROM Movimientos WHERE Fecha BETWEEN ?1 AND ?2"));
+        query.bind(1, first).bind(2, last);
+        while (query.step()) {
+            const Money income = Money::fromStored(query.real(1)).value_or(Money{});
+            const Money expense = Money::fromStored(query.real(2)).value_or(Money{});
+            const Money amount = expense.isZero() ? income : -expense;
+            stored.insert(duplicateKey(QDate::fromString(query.text(0), Qt::ISODate), amount, query.text(3)));
+        }
+    }
+    const QSet<QString> knownIds = importedIds(db);
+    QSet<QString> earlier;
+    for (const ImportRow& r : rows) {
+        PlannedRow p;
+        p.row = r;
+        if (r.readable()) {
+            const QString key = duplicateKey(r.date, r.amount, r.detail);
+            if (!r.fitid.isEmpty() && knownIds.contains(r.fitid)) {
+                p.duplicate = true;
+                p.duplicateReason = QStringLiteral("Ya importado (mismo identificador del banco).");
+            } else if (stored.contains(key)) {
+                p.duplicate = true;
+                p.duplicateReason = QStringLiteral("Posible duplicado: ya hay un movimiento con la misma fecha, "
+                                                   "importe y detalle.");
+            } else if (earlier.contains(key)) {
+                p.duplicate = true;
+                p.duplicateReason = QStringLiteral("Posible duplicado: repite una fila anterior del archivo.");
+            }
+            earlier.insert(key);
+            p.ticked = !p.duplicate;
+        }
+        plan.append(p);
+    }
+    return plan;
+}
+
+QStringList accountsFittingRows(store::Database& db, const QVector<PlannedRow>& rows) {
+    bool income = false;
+    bool payment = false;
+    for (const PlannedRow& p : rows)
+        if (p.row.readable()) {
+            if (p.row.amount < Money{})
+                payment = true;
+            else
+                income = true;
+        }
+    if (income && !payment)
+        return movements::accountsForEntry(db, QStringLiteral("Nuevo Ingreso"));
+    if (payment && !income)
+        return movements::accountsForEntry(db, QStringLiteral("Nuevo Pago"));
+    return movements::accountsForEntry(db, QString());
+}
+
+QStringList unknownAccounts(store::Database& db, const QVector<PlannedRow>& rows) {
+    const QHash<QString, QString> types = chartTypes(db);
+    QStringList unknown;
+    QSet<QString> seen;
+    for (const PlannedRow& p : rows) {
+        const QString name = p.row.account.trimmed();
+        if (!p.ticked || name.isEmpty() || types.contains(name.toLower()) || seen.contains(name.toLower()))
+            continue;
+        seen.insert(name.toLower());
+        unknown.append(name);
+    }
+    return unknown;
+}
+
+ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, const ImportTarget& target,
+                          const ImportProgress& progress) {
+    ImportOutcome outcome;
+    QHash<QString, QString> types = chartTypes(db);
+    int total = 0;
+    for (const PlannedRow& p : rows) {
+        if (!p.ticked) {
+            ++outcome.skipped;
+            continue;
+        }
+        if (!p.row.readable())
+            throw ExchangeError(QStringLiteral("Línea %1: %2").arg(p.row.line).arg(p.row.reason));
+        const QString account = target.accountFromFile ? p.row.account.trimmed() : target.account.trimmed();
+        if (account.isEmpty())
+            throw ExchangeError(target.accountFromFile
+                                    ? QStringLiteral("Línea %1: la fila no nombra ninguna cuenta.").arg(p.row.line)
+                                    : QStringLiteral("Elija la cuenta de los movimientos."));
+        if (!types.contains(account.toLower()) && !target.accountsToCreate.contains(account))
+            throw ExchangeError(QStringLiteral("Línea %1: la cuenta «%2» no está en el plan de cuentas.")
+                                    .arg(p.row.line)
+                                    .arg(account));
+        ++total;
+    }
+
+    store::Transaction transaction(db);
+    store::Statement addAccount = db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
+    for (auto it = target.accountsToCreate.cbegin(); it != target.accountsToCreate.cend(); ++it) {
+        if (types.contains(it.key().toLower()))
+            continue;
+        addAccount.reset();
+        addAccount.bindText(1, it.key()).bindText(2, it.value());
+        addAccount.run();
+        types.insert(it.key().toLower(), it.value());
+    }
+    store::Statement insert = db.prepare(QStringLiteral(
+        "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
+    ImportedIdsWriter ids(db);
+    int done = 0;
+    for (const PlannedRow& p : rows) {
+        if (!p.ticked)
+            continue;
+        const ImportRow& r = p.row;
+        const bool payment = r.amount < Money{};
+        insert.reset();
+        insert.bind(1, r.date)
+            .bindText(2, target.accountFromFile ? r.account.trimmed() : target.account.trimmed())
+            .bindText(3, r.detail)
+            .bindText(4, target.medium);
+        insert.bindDouble(5, payment ? 0.0 : r.amount.toStored());
+        insert.bindDouble(6, payment ? (-r.amount).toStored() : 0.0);
+        insert.run();
+        if (!r.fitid.isEmpty())
+            ids.add(r.fitid, sqlite3LastId(db));
+        ++done;
+        if (progress && (done % 500 == 0 || done == total) && !progress(done, total)) {
+            outcome.cancelled = true;
+            outcome.stored = 0;
+            outcome.skipped = rows.size();
+            return outcome; // the transaction rolls back
+        }
+    }
+    transaction.commit();
+    outcome.stored = done;
+    return outcome;
+}
+
+} // namespace tesorin::exchange
