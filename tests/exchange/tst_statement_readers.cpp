@@ -214,10 +214,10 @@ void TestStatementReaders::ofxFiles_data() {
                                   << QString::fromUtf8("39:2024-01-05|Sueldo enero|150000|\n"
                                                        "46:2024-01-10|Supermercado - Compra con debito|-2345.5|\n"
                                                        "54:2024-01-31|Alquiler - N.º 4711|-10000|")
-                                  << "123-456|A001 123-456|A002 123-456|A003";
+                                  << "0170 123-456|A001, 0170 123-456|A002, 0170 123-456|A003";
     QTest::newRow("OFX 2.x XML, credit card")
         << "banco-ofx2.ofx" << QString::fromUtf8("21:2024-02-12|Librería Ñandú|-899.99|\n28:2024-02-29|Reintegro|120|")
-        << "4509-XXXX|T-9001 4509-XXXX|T-9002";
+        << "4509-XXXX|T-9001, 4509-XXXX|T-9002";
 }
 
 void TestStatementReaders::ofxFiles() {
@@ -231,7 +231,7 @@ void TestStatementReaders::ofxFiles() {
     QStringList ids;
     for (const ImportRow& r : result.rows)
         ids.append(r.fitid);
-    QCOMPARE(ids.join(u' '), fitids);
+    QCOMPARE(ids.join(QStringLiteral(", ")), fitids);
 }
 
 void TestStatementReaders::badInputs_data() {

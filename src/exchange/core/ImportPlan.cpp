@@ -15,12 +15,13 @@ QString duplicateKey(const QDate& date, Money amount, const QString& detail) {
     return date.toString(Qt::ISODate) + u'|' + QString::number(amount.units()) + u'|' + detail.simplified();
 }
 
-QHash<QString, QString> chartTypes(store::Database& db) {
-    QHash<QString, QString> types;
-    store::Statement query = db.prepare(QStringLiteral("SELECT Nombre, Tipo FROM Cuentas"));
+// Account names of the chart by their lower-case form.
+QHash<QString, QString> chartNames(store::Database& db) {
+    QHash<QString, QString> names;
+    store::Statement query = db.prepare(QStringLiteral("SELECT Nombre FROM Cuentas"));
     while (query.step())
-        types.insert(query.text(0).toLower(), query.text(1).trimmed().toUpper());
-    return types;
+        names.insert(query.text(0).toLower(), query.text(0));
+    return names;
 }
 
 } // namespace
@@ -92,7 +93,7 @@ QStringList accountsFittingRows(store::Database& db, const QVector<PlannedRow>& 
 }
 
 QStringList unknownAccounts(store::Database& db, const QVector<PlannedRow>& rows) {
-    const QHash<QString, QString> types = chartTypes(db);
+    const QHash<QString, QString> types = chartNames(db);
     QStringList unknown;
     QSet<QString> seen;
     for (const PlannedRow& p : rows) {
@@ -108,7 +109,7 @@ QStringList unknownAccounts(store::Database& db, const QVector<PlannedRow>& rows
 ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, const ImportTarget& target,
                           const ImportProgress& progress) {
     ImportOutcome outcome;
-    QHash<QString, QString> types = chartTypes(db);
+    QHash<QString, QString> names = chartNames(db);
     int total = 0;
     for (const PlannedRow& p : rows) {
         if (!p.ticked) {
@@ -122,7 +123,7 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, 
             throw ExchangeError(target.accountFromFile
                                     ? QStringLiteral("Línea %1: la fila no nombra ninguna cuenta.").arg(p.row.line)
                                     : QStringLiteral("Elija la cuenta de los movimientos."));
-        if (!types.contains(account.toLower()) && !target.accountsToCreate.contains(account))
+        if (!names.contains(account.toLower()) && !target.accountsToCreate.contains(account))
             throw ExchangeError(QStringLiteral("Línea %1: la cuenta «%2» no está en el plan de cuentas.")
                                     .arg(p.row.line)
                                     .arg(account));
@@ -132,12 +133,12 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, 
     store::Transaction transaction(db);
     store::Statement addAccount = db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
     for (auto it = target.accountsToCreate.cbegin(); it != target.accountsToCreate.cend(); ++it) {
-        if (types.contains(it.key().toLower()))
+        if (names.contains(it.key().toLower()))
             continue;
         addAccount.reset();
         addAccount.bindText(1, it.key()).bindText(2, it.value());
         addAccount.run();
-        types.insert(it.key().toLower(), it.value());
+        names.insert(it.key().toLower(), it.key());
     }
     store::Statement insert = db.prepare(QStringLiteral(
         "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
@@ -147,10 +148,11 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, 
         if (!p.ticked)
             continue;
         const ImportRow& r = p.row;
+        const QString account = target.accountFromFile ? r.account.trimmed() : target.account.trimmed();
         const bool payment = r.amount < Money{};
         insert.reset();
         insert.bind(1, r.date)
-            .bindText(2, target.accountFromFile ? r.account.trimmed() : target.account.trimmed())
+            .bindText(2, names.value(account.toLower(), account))
             .bindText(3, r.detail)
             .bindText(4, target.medium);
         insert.bindDouble(5, payment ? 0.0 : r.amount.toStored());

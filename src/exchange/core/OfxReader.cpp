@@ -51,7 +51,7 @@ int transactionCallback(const OfxTransactionData data, void* context) {
     detail.removeAll(QString());
     row.detail = detail.join(QStringLiteral(" - "));
     if (data.fi_id_valid) {
-        const QString account = data.account_id_valid ? latin(data.account_id) : QString();
+        const QString account = data.account_id_valid ? latin(data.account_id).simplified() : QString();
         row.fitid = account + u'|' + latin(data.fi_id);
     }
     std::optional<Money> amount;
