@@ -30,6 +30,15 @@ target_sources(tesorin_core PRIVATE
   ${CMAKE_SOURCE_DIR}/src/exchange/core/QifReader.h
   ${CMAKE_SOURCE_DIR}/src/exchange/core/StatementFile.cpp
   ${CMAKE_SOURCE_DIR}/src/exchange/core/StatementFile.h
+  ${CMAKE_SOURCE_DIR}/src/exchange/core/StatementImport.cpp
+  ${CMAKE_SOURCE_DIR}/src/exchange/core/StatementImport.h
   ${CMAKE_SOURCE_DIR}/src/exchange/core/TextDecoding.cpp
   ${CMAKE_SOURCE_DIR}/src/exchange/core/TextDecoding.h
+)
+
+target_sources(tesorin_ui PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/exchange/ui/ImportDialog.cpp
+  ${CMAKE_SOURCE_DIR}/src/exchange/ui/ImportDialog.h
+  ${CMAKE_SOURCE_DIR}/src/exchange/ui/NewAccountsDialog.cpp
+  ${CMAKE_SOURCE_DIR}/src/exchange/ui/NewAccountsDialog.h
 )
