@@ -20,6 +20,8 @@ target_sources(tesorin_core PRIVATE
   ${CMAKE_SOURCE_DIR}/src/exchange/core/ImportPlan.h
   ${CMAKE_SOURCE_DIR}/src/exchange/core/ExportWriters.cpp
   ${CMAKE_SOURCE_DIR}/src/exchange/core/ExportWriters.h
+  ${CMAKE_SOURCE_DIR}/src/exchange/core/ExportName.cpp
+  ${CMAKE_SOURCE_DIR}/src/exchange/core/ExportName.h
   ${CMAKE_SOURCE_DIR}/src/exchange/core/ExportRows.cpp
   ${CMAKE_SOURCE_DIR}/src/exchange/core/ExportRows.h
   ${CMAKE_SOURCE_DIR}/src/exchange/core/ExchangeError.h
@@ -37,6 +39,8 @@ target_sources(tesorin_core PRIVATE
 )
 
 target_sources(tesorin_ui PRIVATE
+  ${CMAKE_SOURCE_DIR}/src/exchange/ui/ExportOperation.cpp
+  ${CMAKE_SOURCE_DIR}/src/exchange/ui/ExportOperation.h
   ${CMAKE_SOURCE_DIR}/src/exchange/ui/ImportDialog.cpp
   ${CMAKE_SOURCE_DIR}/src/exchange/ui/ImportDialog.h
   ${CMAKE_SOURCE_DIR}/src/exchange/ui/NewAccountsDialog.cpp

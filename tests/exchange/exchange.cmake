@@ -4,3 +4,4 @@ tesorin_add_test(NAME tst_import_plan SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_impo
 target_compile_definitions(tst_import_plan PRIVATE EXCHANGE_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures")
 tesorin_add_test(NAME tst_export SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_export.cpp)
 tesorin_add_test(NAME tst_import_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_import_dialog.cpp GUI)
+tesorin_add_test(NAME tst_export_operation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_export_operation.cpp GUI)

@@ -2,6 +2,7 @@
 #include "exchange/core/ColumnMapping.h"
 #include "exchange/core/CsvTable.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExportName.h"
 #include "exchange/core/ExportRows.h"
 #include "exchange/core/ExportWriters.h"
 #include "exchange/core/OfxReader.h"
@@ -164,6 +165,11 @@ private slots:
         QCOMPARE(cells.value(QStringLiteral("E5")), QStringLiteral("250000.5"));
         QCOMPARE(cells.value(QStringLiteral("F5")), QStringLiteral("1234.56"));
         QCOMPARE(cells.value(QStringLiteral("E6")), QStringLiteral("248765.94"));
+    }
+
+    void theProposedName() {
+        QCOMPARE(proposedExportName(QStringLiteral("CASA NUEVA.MDB"), QDate(2024, 5, 1)),
+                 QStringLiteral("movimientos-casa-nueva-2024-05-01.csv"));
     }
 
     void anExistingFileIsReplacedWhole() {

@@ -407,9 +407,12 @@ void ImportDialog::fillPreview() {
         m_asStored->setItem(r, 6, new QTableWidgetItem(p.row.readable() ? p.duplicateReason : p.row.reason));
         const QColor colour = !p.row.readable() ? kUnreadable : (p.duplicate ? kDuplicate : QColor());
         if (colour.isValid()) {
+            const QString why = p.row.readable() ? p.duplicateReason : p.row.reason;
             for (int c = 0; c < m_asStored->columnCount(); ++c)
-                if (QTableWidgetItem* item = m_asStored->item(r, c))
+                if (QTableWidgetItem* item = m_asStored->item(r, c)) {
                     item->setBackground(colour);
+                    item->setToolTip(why);
+                }
             for (int c = 0; c < m_asFile->columnCount(); ++c) {
                 if (!m_asFile->item(r, c))
                     m_asFile->setItem(r, c, new QTableWidgetItem);
