@@ -123,19 +123,24 @@ CsvTable readCsvTable(const QByteArray& bytes, const CsvOptions& options) {
     table.encoding = options.encoding.value_or(detectEncoding(bytes));
     const QString text = decode(bytes, table.encoding);
 
-    QVector<CsvRecord> records;
-    Shape shape;
-    const QList<QChar> candidates =
-        options.separator ? QList<QChar>{*options.separator} : csvSeparators();
-    for (const QChar separator : candidates) {
-        QVector<CsvRecord> parsed = parseCsv(text, separator);
-        const Shape s = tableShape(parsed);
-        if (s.fieldCount >= 2 && s.matches > shape.matches) {
-            shape = s;
-            records = std::move(parsed);
-            table.separator = separator;
+    // The separator is chosen on the file's first lines; the table's shape
+    // on the whole file.
+    if (options.separator) {
+        table.separator = *options.separator;
+    } else {
+        const QString head = text.left(32 * 1024);
+        int best = 0;
+        table.separator = csvSeparators().front();
+        for (const QChar separator : csvSeparators()) {
+            const Shape s = tableShape(parseCsv(head, separator));
+            if (s.fieldCount >= 2 && s.matches > best) {
+                best = s.matches;
+                table.separator = separator;
+            }
         }
     }
+    QVector<CsvRecord> records = parseCsv(text, table.separator);
+    const Shape shape = tableShape(records);
     if (shape.fieldCount < 2)
         throw ExchangeError(QStringLiteral(
             "No se encontró una tabla de movimientos: ninguna línea tiene dos o más campos separados "

@@ -11,8 +11,22 @@ namespace tesorin::exchange {
 
 namespace {
 
-QString duplicateKey(const QDate& date, Money amount, const QString& detail) {
-    return date.toString(Qt::ISODate) + u'|' + QString::number(amount.units()) + u'|' + detail.simplified();
+// What makes two movements probable duplicates: the same day, amount and
+// detail (blanks collapsed).
+struct DuplicateKey {
+    qint64 day = 0;
+    std::int64_t units = 0;
+    QString detail;
+    friend bool operator==(const DuplicateKey& a, const DuplicateKey& b) {
+        return a.day == b.day && a.units == b.units && a.detail == b.detail;
+    }
+    friend size_t qHash(const DuplicateKey& k, size_t seed = 0) {
+        return qHashMulti(seed, k.day, k.units, k.detail);
+    }
+};
+
+DuplicateKey duplicateKey(const QDate& date, Money amount, const QString& detail) {
+    return {date.toJulianDay(), amount.units(), detail.simplified()};
 }
 
 // Account names of the chart by their lower-case form.
@@ -37,7 +51,7 @@ QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& ro
             if (!last.isValid() || r.date > last)
                 last = r.date;
         }
-    QSet<QString> stored;
+    QSet<DuplicateKey> stored;
     if (first.isValid()) {
         store::Statement query = db.prepare(QStringLiteral(
             "SELECT Fecha, Ingreso, Egreso, Detalle FROM Movimientos WHERE Fecha BETWEEN ?1 AND ?2"));
@@ -50,12 +64,13 @@ QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& ro
         }
     }
     const QSet<QString> knownIds = importedIds(db);
-    QSet<QString> earlier;
+    QSet<DuplicateKey> earlier;
+    earlier.reserve(rows.size());
     for (const ImportRow& r : rows) {
         PlannedRow p;
         p.row = r;
         if (r.readable()) {
-            const QString key = duplicateKey(r.date, r.amount, r.detail);
+            const DuplicateKey key = duplicateKey(r.date, r.amount, r.detail);
             if (!r.fitid.isEmpty() && knownIds.contains(r.fitid)) {
                 p.duplicate = true;
                 p.duplicateReason = QStringLiteral("Ya importado (mismo identificador del banco).");
@@ -142,19 +157,22 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, 
     }
     store::Statement insert = db.prepare(QStringLiteral(
         "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
+    const QString chosenAccount = names.value(target.account.trimmed().toLower(), target.account.trimmed());
     ImportedIdsWriter ids(db);
     int done = 0;
     for (const PlannedRow& p : rows) {
         if (!p.ticked)
             continue;
         const ImportRow& r = p.row;
-        const QString account = target.accountFromFile ? r.account.trimmed() : target.account.trimmed();
         const bool payment = r.amount < Money{};
         insert.reset();
-        insert.bind(1, r.date)
-            .bindText(2, names.value(account.toLower(), account))
-            .bindText(3, r.detail)
-            .bindText(4, target.medium);
+        if (target.accountFromFile) {
+            const QString account = r.account.trimmed();
+            insert.bindText(2, names.value(account.toLower(), account));
+        } else {
+            insert.bindText(2, chosenAccount);
+        }
+        insert.bind(1, r.date).bindText(3, r.detail).bindText(4, target.medium);
         insert.bindDouble(5, payment ? 0.0 : r.amount.toStored());
         insert.bindDouble(6, payment ? (-r.amount).toStored() : 0.0);
         insert.run();
