@@ -54,11 +54,12 @@ TESORIN_BENCH(import_csv) {
         const QByteArray detail = "Movimiento " + QByteArray::number(qlonglong(i));
         const QByteArray amount = QByteArray::number(qlonglong(cents / 100)) + ',' +
                                   QByteArray::number(qlonglong(cents % 100)).rightJustified(2, '0');
-        bank += day.toString(QStringLiteral("dd/MM/yyyy")).toLatin1() + ';' + detail + ';' + (payment ? "-" : "") +
-                amount + '\n';
+        bank += day.toString(QStringLiteral("dd/MM/yyyy")).toLatin1() + ';' + detail + ';' +
+                (payment ? "-" : "") + amount + '\n';
         const QByteArray plainAmount = QByteArray(amount).replace(',', '.');
-        plain += QByteArray::number(qlonglong(i + 1)) + ';' + day.toString(Qt::ISODate).toLatin1() + ";Banco;" +
-                 detail + ";Importado;" + (payment ? "0;" + plainAmount : plainAmount + ";0") + '\n';
+        plain += QByteArray::number(qlonglong(i + 1)) + ';' + day.toString(Qt::ISODate).toLatin1() +
+                 ";Banco;" + detail + ";Importado;" +
+                 (payment ? "0;" + plainAmount : plainAmount + ";0") + '\n';
     }
     writeFile(bankCsv, bank);
     writeFile(plainCsv, plain);
@@ -71,7 +72,8 @@ TESORIN_BENCH(import_csv) {
             options.useRemembered = false;
             const exchange::LoadedStatement loaded =
                 exchange::loadStatement(exchange::readStatementBytes(bankCsv), options);
-            const QVector<exchange::PlannedRow> plan = exchange::planImport(*db, loaded.result.rows);
+            const QVector<exchange::PlannedRow> plan =
+                exchange::planImport(*db, loaded.result.rows);
             exchange::ImportTarget target;
             target.account = QStringLiteral("Banco");
             stored = exchange::writeImport(*db, plan, target).stored;
@@ -82,8 +84,9 @@ TESORIN_BENCH(import_csv) {
     const double baseline = bench::medianMs(
         [&] {
             QProcess sqlite;
-            sqlite.start(QStringLiteral("sqlite3"), {areaPath, QStringLiteral(".mode csv"), QStringLiteral(".separator ;"),
-                                                      QStringLiteral(".import ") + plainCsv + QStringLiteral(" Movimientos")});
+            sqlite.start(QStringLiteral("sqlite3"),
+                         {areaPath, QStringLiteral(".mode csv"), QStringLiteral(".separator ;"),
+                          QStringLiteral(".import ") + plainCsv + QStringLiteral(" Movimientos")});
             if (!sqlite.waitForFinished(600000) || sqlite.exitCode() != 0)
                 qFatal("sqlite3 .import failed: %s", sqlite.readAllStandardError().constData());
         },
@@ -100,9 +103,10 @@ TESORIN_BENCH(export_xlsx) {
     {
         auto db = store::Database::openFile(areaPath, QStringLiteral("EXPORTA.MDB"));
         store::Transaction transaction(*db);
-        store::Statement insert = db->prepare(QStringLiteral(
-            "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?1, 'Banco', ?2, "
-            "'Efectivo', ?3, ?4)"));
+        store::Statement insert =
+            db->prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, "
+                                       "Ingreso, Egreso) VALUES (?1, 'Banco', ?2, "
+                                       "'Efectivo', ?3, ?4)"));
         for (long i = 0; i < kRows; ++i) {
             insert.reset();
             insert.bind(1, QDate(2015, 1, 1).addDays(i / 30));
@@ -120,7 +124,8 @@ TESORIN_BENCH(export_xlsx) {
         [&] {
             store::DataControl data;
             data.setDatabaseName(QStringLiteral("EXPORTA.MDB"));
-            data.setRecordSource(QStringLiteral("select * from movimientos order by fecha, cuenta"));
+            data.setRecordSource(
+                QStringLiteral("select * from movimientos order by fecha, cuenta"));
             data.Refresh();
             exchange::writeExport(out, exchange::viewRows(data), exchange::ExportFormat::Xlsx);
         },

@@ -24,21 +24,22 @@ namespace {
 
 void fill(store::Database& db) {
     using test::money;
-    test::addMovement(db, QDate(2024, 3, 2), QStringLiteral("Sueldo"), QStringLiteral("Sueldo marzo"),
-                      money("250000.5"), Money{});
+    test::addMovement(db, QDate(2024, 3, 2), QStringLiteral("Sueldo"),
+                      QStringLiteral("Sueldo marzo"), money("250000.5"), Money{});
     test::addMovement(db, QDate(2024, 3, 1), QStringLiteral("Supermercado"),
-                      QString::fromUtf8("Compra; \"grande\"\ncon dos líneas"), Money{}, money("1234.56"),
-                      QStringLiteral("Tarjeta"));
-    test::addMovement(db, QDate(2024, 4, 9), QStringLiteral("Alquiler"), QStringLiteral("Abril"), Money{},
-                      money("90000"));
+                      QString::fromUtf8("Compra; \"grande\"\ncon dos líneas"), Money{},
+                      money("1234.56"), QStringLiteral("Tarjeta"));
+    test::addMovement(db, QDate(2024, 4, 9), QStringLiteral("Alquiler"), QStringLiteral("Abril"),
+                      Money{}, money("90000"));
 }
 
 // The view of the grid: only March, newest first.
 QVector<ExportRow> marchView() {
     store::DataControl data;
     data.setDatabaseName(QStringLiteral("BASE.MDB"));
-    data.setRecordSource(QStringLiteral("select * from movimientos where Fecha >= cdate('01/03/2024') and "
-                                        "fecha <= cdate('31/03/2024') order by fecha desc"));
+    data.setRecordSource(
+        QStringLiteral("select * from movimientos where Fecha >= cdate('01/03/2024') and "
+                       "fecha <= cdate('31/03/2024') order by fecha desc"));
     data.Refresh();
     return viewRows(data);
 }
@@ -57,7 +58,8 @@ QStringList describe(const QVector<ImportRow>& rows) {
     QStringList out;
     for (const ImportRow& r : rows)
         out.append(r.readable() ? QStringLiteral("%1|%2|%3|%4")
-                                      .arg(r.date.toString(Qt::ISODate), r.detail, r.amount.toPlainText(), r.account)
+                                      .arg(r.date.toString(Qt::ISODate), r.detail,
+                                           r.amount.toPlainText(), r.account)
                                 : r.reason);
     return out;
 }
@@ -79,8 +81,10 @@ private slots:
         test::TestWorkArea area;
         fill(*area.open());
         QCOMPARE(describe(marchView()),
-                 (QStringList{QStringLiteral("2024-03-02|Sueldo marzo|250000.5|Sueldo"),
-                              QString::fromUtf8("2024-03-01|Compra; \"grande\" con dos líneas|-1234.56|Supermercado")}));
+                 (QStringList{
+                     QStringLiteral("2024-03-02|Sueldo marzo|250000.5|Sueldo"),
+                     QString::fromUtf8(
+                         "2024-03-01|Compra; \"grande\" con dos líneas|-1234.56|Supermercado")}));
     }
 
     void csvFollowsTheRegionalConventions() {
@@ -89,8 +93,9 @@ private slots:
         const QString text = QString::fromUtf8(csvText(marchView()));
         QVERIFY(csvText({}).startsWith("\xEF\xBB\xBF"));
         QCOMPARE(text.section(QStringLiteral("\r\n"), 0, 1),
-                 QStringLiteral("Fecha;Cuenta;Detalle;Tipo;Ingreso;Egreso\r\n2/3/2024;Sueldo;Sueldo marzo;"
-                                "Efectivo;250000,5;0"));
+                 QStringLiteral(
+                     "Fecha;Cuenta;Detalle;Tipo;Ingreso;Egreso\r\n2/3/2024;Sueldo;Sueldo marzo;"
+                     "Efectivo;250000,5;0"));
     }
 
     void csvRoundTrip() {
@@ -158,7 +163,8 @@ private slots:
         QCOMPARE(cells.value(QStringLiteral("F1")), QStringLiteral("Egreso"));
         // 2 March 2024 is day 45353 of the spreadsheet calendar.
         QCOMPARE(cells.value(QStringLiteral("A2")), QStringLiteral("45353"));
-        QCOMPARE(cells.value(QStringLiteral("C3")), QString::fromUtf8("Compra; \"grande\"\ncon dos líneas"));
+        QCOMPARE(cells.value(QStringLiteral("C3")),
+                 QString::fromUtf8("Compra; \"grande\"\ncon dos líneas"));
         QCOMPARE(cells.value(QStringLiteral("E2")), QStringLiteral("250000.5"));
         QCOMPARE(cells.value(QStringLiteral("F3")), QStringLiteral("1234.56"));
         QCOMPARE(cells.value(QStringLiteral("D5")), QStringLiteral("Totales"));

@@ -26,8 +26,8 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, written);
         test::TestWorkArea area;
-        test::addMovement(*area.open(), QDate(2024, 5, 1), QStringLiteral("Banco"), QStringLiteral("Uno"),
-                          test::money("10"), Money{});
+        test::addMovement(*area.open(), QDate(2024, 5, 1), QStringLiteral("Banco"),
+                          QStringLiteral("Uno"), test::money("10"), Money{});
         store::DataControl data;
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
         data.setRecordSource(QStringLiteral("select * from movimientos order by fecha"));
@@ -42,8 +42,10 @@ private slots:
         driver.answer(QMessageBox::StandardButton(answer));
         QCOMPARE(exchange::exportMovementsTo(nullptr, data, path), written);
         QCOMPARE(driver.messages().size(), 1);
-        QCOMPARE(driver.messages().front().text,
-                 QString::fromUtf8("El archivo «movimientos-base-2024-05-01.csv» ya existe. ¿Desea reemplazarlo?"));
+        QCOMPARE(
+            driver.messages().front().text,
+            QString::fromUtf8(
+                "El archivo «movimientos-base-2024-05-01.csv» ya existe. ¿Desea reemplazarlo?"));
         QVERIFY(former.open(QIODevice::ReadOnly));
         const QByteArray content = former.readAll();
         QCOMPARE(content.contains("1/5/2024;Banco;Uno;Efectivo;10;0"), written);

@@ -65,7 +65,8 @@ private slots:
             auto* stored = dialog.findChild<QTableWidget*>(QStringLiteral("vistaGuardar"));
             QCOMPARE(stored->rowCount(), 4);
             QCOMPARE(stored->item(1, 3)->text(), QStringLiteral("Pago tarjeta - P-7"));
-            QCOMPARE(stored->item(2, 6)->text(), QString::fromUtf8("Fecha no reconocida: «31/02/2024»."));
+            QCOMPARE(stored->item(2, 6)->text(),
+                     QString::fromUtf8("Fecha no reconocida: «31/02/2024»."));
             QCOMPARE(stored->item(2, 0)->background().color(), QColor(255, 205, 205));
             QCOMPARE(stored->verticalHeaderItem(2)->text(), QStringLiteral("7"));
             // The reference leaves the detail.
@@ -81,20 +82,26 @@ private slots:
             QCOMPARE(dialog.outcome().stored, 3);
         }
         QCOMPARE(storedCount(*db), 3);
-        store::Statement q = db->prepare(QStringLiteral(
-            "SELECT Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso FROM Movimientos ORDER BY idMovimiento LIMIT 1 OFFSET 1"));
+        store::Statement q =
+            db->prepare(QStringLiteral("SELECT Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso FROM "
+                                       "Movimientos ORDER BY idMovimiento LIMIT 1 OFFSET 1"));
         QVERIFY(q.step());
-        QCOMPARE(QStringList({q.text(0), q.text(1), q.text(2), q.text(3), QString::number(q.real(4), 'f', 2),
-                              QString::number(q.real(5), 'f', 2)}),
-                 QStringList({"2024-03-02", "Banco", "Pago tarjeta", "Importado", "0.00", "23456.78"}));
+        QCOMPARE(
+            QStringList({q.text(0), q.text(1), q.text(2), q.text(3),
+                         QString::number(q.real(4), 'f', 2), QString::number(q.real(5), 'f', 2)}),
+            QStringList({"2024-03-02", "Banco", "Pago tarjeta", "Importado", "0.00", "23456.78"}));
 
         // The same file again: roles remembered, every row a probable duplicate.
         ImportDialog again(*db, path);
         again.show();
-        QCOMPARE(again.findChild<QListWidget*>(QStringLiteral("colDetalle"))->item(2)->checkState(), Qt::Unchecked);
-        QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cuenta"))->currentText(), QStringLiteral("Banco"));
-        QVERIFY(again.findChild<QLabel*>(QStringLiteral("resumen"))->text().startsWith(
-            QStringLiteral("4 filas: 0 se importarán, 3 posibles duplicados, 1 no se pueden leer.")));
+        QCOMPARE(again.findChild<QListWidget*>(QStringLiteral("colDetalle"))->item(2)->checkState(),
+                 Qt::Unchecked);
+        QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cuenta"))->currentText(),
+                 QStringLiteral("Banco"));
+        QVERIFY(again.findChild<QLabel*>(QStringLiteral("resumen"))
+                    ->text()
+                    .startsWith(QStringLiteral(
+                        "4 filas: 0 se importarán, 3 posibles duplicados, 1 no se pueden leer.")));
         QVERIFY(!again.findChild<QPushButton*>(QStringLiteral("importar"))->isEnabled());
         again.close();
         QCOMPARE(storedCount(*db), 3);
@@ -103,26 +110,29 @@ private slots:
     void accountsNamedByTheFileAreCreatedWhenAgreed() {
         test::TestWorkArea area;
         auto db = area.open();
-        const QString path =
-            writeFile("cuentas.csv", "Fecha;Concepto;Importe;Cuenta\n05/03/2024;Cena;-50,00;Salidas\n");
+        const QString path = writeFile(
+            "cuentas.csv", "Fecha;Concepto;Importe;Cuenta\n05/03/2024;Cena;-50,00;Salidas\n");
         ImportDialog dialog(*db, path);
         dialog.show();
         auto* fromFile = dialog.findChild<QRadioButton*>(QStringLiteral("cuentaColumna"));
         fromFile->setChecked(true);
-        QCOMPARE(dialog.findChild<QTableWidget*>(QStringLiteral("vistaGuardar"))->item(0, 2)->text(),
-                 QStringLiteral("Salidas"));
+        QCOMPARE(
+            dialog.findChild<QTableWidget*>(QStringLiteral("vistaGuardar"))->item(0, 2)->text(),
+            QStringLiteral("Salidas"));
         ModalDriver driver;
         QString question;
         driver.then([&](QWidget* ask) {
             question = ModalDriver::child<QLabel>(ask, QStringLiteral("cuentasNuevas"))->text();
-            ModalDriver::child<QComboBox>(ask, QStringLiteral("tipoCuentasNuevas"))->setCurrentIndex(1);
+            ModalDriver::child<QComboBox>(ask, QStringLiteral("tipoCuentasNuevas"))
+                ->setCurrentIndex(1);
             ModalDriver::clickLater(ModalDriver::child<QPushButton>(ask, QStringLiteral("crear")));
         });
-        QTimer::singleShot(0, [&] { dialog.findChild<QPushButton*>(QStringLiteral("importar"))->click(); });
+        QTimer::singleShot(
+            0, [&] { dialog.findChild<QPushButton*>(QStringLiteral("importar"))->click(); });
         QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(question.contains(QStringLiteral("Salidas")));
-        store::Statement q = db->prepare(
-            QStringLiteral("SELECT c.Tipo, m.Egreso FROM Cuentas c JOIN Movimientos m ON m.Cuenta = c.Nombre"));
+        store::Statement q = db->prepare(QStringLiteral(
+            "SELECT c.Tipo, m.Egreso FROM Cuentas c JOIN Movimientos m ON m.Cuenta = c.Nombre"));
         QVERIFY(q.step());
         QCOMPARE(q.text(0), QStringLiteral("OU"));
         QCOMPARE(q.real(1), 50.0);

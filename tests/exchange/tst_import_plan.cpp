@@ -35,8 +35,9 @@ QByteArray fixture(const char* name) {
 // "date|account|detail|Ingreso|Egreso|medium" per stored movement, by id.
 QStringList stored(store::Database& db) {
     QStringList rows;
-    store::Statement q = db.prepare(
-        QStringLiteral("SELECT Fecha, Cuenta, Detalle, Ingreso, Egreso, Tipo FROM Movimientos ORDER BY idMovimiento"));
+    store::Statement q =
+        db.prepare(QStringLiteral("SELECT Fecha, Cuenta, Detalle, Ingreso, Egreso, Tipo FROM "
+                                  "Movimientos ORDER BY idMovimiento"));
     while (q.step())
         rows.append(QStringLiteral("%1|%2|%3|%4|%5|%6")
                         .arg(q.text(0), q.text(1), q.text(2))
@@ -66,9 +67,11 @@ private slots:
         target.account = QStringLiteral("Banco");
         const ImportOutcome outcome = writeImport(*db, plan, target);
         QCOMPARE(outcome.stored, 3);
-        QCOMPARE(stored(*db), (QStringList{QString::fromUtf8("2024-01-02|Banco|Cobro factura 12|1500|0|Importado"),
-                                           QString::fromUtf8("2024-01-03|Banco|Pago luz|0|320.5|Importado"),
-                                           QString::fromUtf8("2024-01-04|Banco|Comisión|0|0|Importado")}));
+        QCOMPARE(
+            stored(*db),
+            (QStringList{QString::fromUtf8("2024-01-02|Banco|Cobro factura 12|1500|0|Importado"),
+                         QString::fromUtf8("2024-01-03|Banco|Pago luz|0|320.5|Importado"),
+                         QString::fromUtf8("2024-01-04|Banco|Comisión|0|0|Importado")}));
     }
 
     void theSameFileTwiceAddsNothing() {
@@ -87,9 +90,9 @@ private slots:
     void aRepeatedRowOfTheFileIsLeftOut() {
         test::TestWorkArea area;
         auto db = area.open();
-        const QVector<PlannedRow> plan =
-            planImport(*db, csvRows("Fecha;Concepto;Importe\n02/01/2024;Café;-1,00\n02/01/2024;Café;-1,00\n"
-                                    "02/01/2024;Café;-2,00\n"));
+        const QVector<PlannedRow> plan = planImport(
+            *db, csvRows("Fecha;Concepto;Importe\n02/01/2024;Café;-1,00\n02/01/2024;Café;-1,00\n"
+                         "02/01/2024;Café;-2,00\n"));
         QCOMPARE(plan.at(0).ticked, true);
         QCOMPARE(plan.at(1).duplicate, true);
         QVERIFY(plan.at(1).duplicateReason.contains(QStringLiteral("fila anterior")));
@@ -103,9 +106,11 @@ private slots:
         target.account = QStringLiteral("Banco");
         // The first statement ends before the last transaction.
         QString earlier = QString::fromLatin1(fixture("banco-ofx1.ofx"));
-        earlier.remove(QRegularExpression(QStringLiteral("<STMTTRN>\\s*<TRNTYPE>CHECK.*?</STMTTRN>\\s*"),
-                                          QRegularExpression::DotMatchesEverythingOption));
-        QCOMPARE(writeImport(*db, planImport(*db, readOfx(earlier.toLatin1()).rows), target).stored, 2);
+        earlier.remove(
+            QRegularExpression(QStringLiteral("<STMTTRN>\\s*<TRNTYPE>CHECK.*?</STMTTRN>\\s*"),
+                               QRegularExpression::DotMatchesEverythingOption));
+        QCOMPARE(writeImport(*db, planImport(*db, readOfx(earlier.toLatin1()).rows), target).stored,
+                 2);
         // The bank renamed a transaction; its id still says it is the same.
         QByteArray full = fixture("banco-ofx1.ofx");
         full.replace("<NAME>Sueldo enero", "<NAME>SUELDO ENERO 2024");
@@ -125,8 +130,9 @@ private slots:
         QTest::addColumn<QStringList>("offered");
         QTest::newRow("incomes only") << QByteArray("02/01/2024;A;1,00\n03/01/2024;B;2,00\n")
                                       << QStringList{"Sueldo", "Honorarios", "Banco", "Efectivo"};
-        QTest::newRow("payments only") << QByteArray("02/01/2024;A;-1,00\n03/01/2024;B;-2,00\n")
-                                       << QStringList{"Alquiler", "Supermercado", "Servicios", "Banco", "Efectivo"};
+        QTest::newRow("payments only")
+            << QByteArray("02/01/2024;A;-1,00\n03/01/2024;B;-2,00\n")
+            << QStringList{"Alquiler", "Supermercado", "Servicios", "Banco", "Efectivo"};
         QTest::newRow("both") << QByteArray("02/01/2024;A;1,00\n03/01/2024;B;-2,00\n")
                               << QStringList{"Banco", "Efectivo"};
     }
@@ -151,12 +157,15 @@ private slots:
             writeImport(*db, plan, target);
             QFAIL("an unknown account was accepted");
         } catch (const ExchangeError& e) {
-            QCOMPARE(e.message(), QString::fromUtf8("Línea 2: la cuenta «Salidas» no está en el plan de cuentas."));
+            QCOMPARE(
+                e.message(),
+                QString::fromUtf8("Línea 2: la cuenta «Salidas» no está en el plan de cuentas."));
         }
         QVERIFY(stored(*db).isEmpty());
         target.accountsToCreate.insert(QStringLiteral("Salidas"), QStringLiteral("OU"));
         QCOMPARE(writeImport(*db, plan, target).stored, 3);
-        store::Statement type = db->prepare(QStringLiteral("SELECT Tipo FROM Cuentas WHERE Nombre = 'Salidas'"));
+        store::Statement type =
+            db->prepare(QStringLiteral("SELECT Tipo FROM Cuentas WHERE Nombre = 'Salidas'"));
         QVERIFY(type.step());
         QCOMPARE(type.text(0), QStringLiteral("OU"));
         // A name in other letters is the chart's account, spelt as the chart has it.
@@ -172,10 +181,11 @@ private slots:
         ImportTarget target;
         target.account = QStringLiteral("Banco");
         int calls = 0;
-        const ImportOutcome outcome = writeImport(*db, planImport(*db, csvRows(many)), target, [&](int done, int total) {
-            ++calls;
-            return done < total / 2;
-        });
+        const ImportOutcome outcome =
+            writeImport(*db, planImport(*db, csvRows(many)), target, [&](int done, int total) {
+                ++calls;
+                return done < total / 2;
+            });
         QVERIFY(outcome.cancelled);
         QCOMPARE(outcome.stored, 0);
         QVERIFY(calls >= 2);
@@ -185,8 +195,8 @@ private slots:
     void anUnreadableRowTickedByHandStopsEverything() {
         test::TestWorkArea area;
         auto db = area.open();
-        QVector<PlannedRow> plan =
-            planImport(*db, csvRows("Fecha;Concepto;Importe\n02/01/2024;Bien;1,00\n03/01/2024;Mal;uno\n"));
+        QVector<PlannedRow> plan = planImport(
+            *db, csvRows("Fecha;Concepto;Importe\n02/01/2024;Bien;1,00\n03/01/2024;Mal;uno\n"));
         QCOMPARE(plan.at(1).ticked, false);
         plan[1].ticked = true;
         ImportTarget target;

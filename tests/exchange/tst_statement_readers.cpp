@@ -23,7 +23,8 @@ QString describe(const QVector<ImportRow>& rows) {
         else
             lines.append(QStringLiteral("%1:%2|%3|%4|%5")
                              .arg(r.line)
-                             .arg(r.date.toString(Qt::ISODate), r.detail, r.amount.toPlainText(), r.account));
+                             .arg(r.date.toString(Qt::ISODate), r.detail, r.amount.toPlainText(),
+                                  r.account));
     }
     return lines.join(u'\n');
 }
@@ -72,45 +73,61 @@ void TestStatementReaders::csvFiles_data() {
     QTest::addColumn<QString>("rows");
 
     QTest::newRow("semicolon, Spanish numbers, header")
-        << QByteArray("Fecha;Concepto;Importe\r\n15/01/2024;Supermercado;-1.234,56\r\n16/01/2024;Sueldo;150.000,00\r\n")
-        << ";" << "UTF-8"
+        << QByteArray("Fecha;Concepto;Importe\r\n15/01/2024;Supermercado;-1.234,56\r\n16/01/"
+                      "2024;Sueldo;150.000,00\r\n")
+        << ";"
+        << "UTF-8"
         << "2:2024-01-15|Supermercado|-1234.56|\n3:2024-01-16|Sueldo|150000|";
     QTest::newRow("comma, US numbers, month first, BOM")
-        << QByteArray("\xEF\xBB\xBF" "Date,Description,Amount\n01/31/2024,Coffee shop,\"-1,234.50\"\n02/01/2024,Refund,20.00\n")
-        << "," << "UTF-8"
+        << QByteArray("\xEF\xBB\xBF"
+                      "Date,Description,Amount\n01/31/2024,Coffee "
+                      "shop,\"-1,234.50\"\n02/01/2024,Refund,20.00\n")
+        << ","
+        << "UTF-8"
         << "2:2024-01-31|Coffee shop|-1234.5|\n3:2024-02-01|Refund|20|";
     QTest::newRow("tab, no header, ISO dates")
-        << QByteArray("2024-03-01\tLuz\t-5000.25\n2024-03-02\tGas\t-1200\n")
-        << "\t" << "UTF-8"
+        << QByteArray("2024-03-01\tLuz\t-5000.25\n2024-03-02\tGas\t-1200\n") << "\t"
+        << "UTF-8"
         << "1:2024-03-01|Luz|-5000.25|\n2:2024-03-02|Gas|-1200|";
     QTest::newRow("pipe, Windows-1252 accents")
-        << QByteArray("Fecha|Descripci\xF3n|Importe\n05/02/2024|Pe\xF1" "a caf\xE9 \x80|-10,00\n")
-        << "|" << "Windows-1252"
-        << QString::fromUtf8("2:2024-02-05|Peña café €|-10|");
+        << QByteArray("Fecha|Descripci\xF3n|Importe\n05/02/2024|Pe\xF1"
+                      "a caf\xE9 \x80|-10,00\n")
+        << "|"
+        << "Windows-1252" << QString::fromUtf8("2:2024-02-05|Peña café €|-10|");
     QTest::newRow("preamble before the table")
-        << QByteArray("Banco del Sur\nCuenta;123-456\n\nFecha;Concepto;Importe;Saldo\n"
-                      "01/04/2024;Transferencia;500,00;1.500,00\n02/04/2024;Cajero;(200,00);1.300,00\n")
-        << ";" << "UTF-8"
+        << QByteArray(
+               "Banco del Sur\nCuenta;123-456\n\nFecha;Concepto;Importe;Saldo\n"
+               "01/04/2024;Transferencia;500,00;1.500,00\n02/04/2024;Cajero;(200,00);1.300,00\n")
+        << ";"
+        << "UTF-8"
         << "5:2024-04-01|Transferencia|500|\n6:2024-04-02|Cajero|-200|";
     QTest::newRow("debit and credit columns, trailing minus, currency sign")
-        << QByteArray("Fecha;Concepto;Débito;Crédito\n10/05/24;Alquiler;$ 80.000,00;\n11/05/24;Cobro;;$ 1.000,50\n"
+        << QByteArray("Fecha;Concepto;Débito;Crédito\n10/05/24;Alquiler;$ "
+                      "80.000,00;\n11/05/24;Cobro;;$ 1.000,50\n"
                       "12/05/24;Comisión;15,00-;-\n")
-        << ";" << "UTF-8"
+        << ";"
+        << "UTF-8"
         << "2:2024-05-10|Alquiler|-80000|\n3:2024-05-11|Cobro|1000.5|\n4:2024-05-12|Comisión|-15|";
     QTest::newRow("amount plus debit/credit column")
-        << QByteArray("Fecha;Detalle;Importe;D/C\n01/06/2024;Pago tarjeta;2.000,00;D\n02/06/2024;Intereses;12,34;C\n")
-        << ";" << "UTF-8"
+        << QByteArray("Fecha;Detalle;Importe;D/C\n01/06/2024;Pago "
+                      "tarjeta;2.000,00;D\n02/06/2024;Intereses;12,34;C\n")
+        << ";"
+        << "UTF-8"
         << "2:2024-06-01|Pago tarjeta|-2000|\n3:2024-06-02|Intereses|12.34|";
     QTest::newRow("detail from two columns and an account column")
-        << QByteArray("Fecha;Concepto;Referencia;Importe;Cuenta\n03/07/2024;Compra;Ticket 12;-99,90;Comida\n")
-        << ";" << "UTF-8"
+        << QByteArray("Fecha;Concepto;Referencia;Importe;Cuenta\n03/07/2024;Compra;Ticket "
+                      "12;-99,90;Comida\n")
+        << ";"
+        << "UTF-8"
         << "2:2024-07-03|Compra - Ticket 12|-99.9|Comida";
     QTest::newRow("a bad row is marked, the others read")
         << QByteArray("Fecha;Concepto;Importe\n01/08/2024;Bien;10,00\n32/08/2024;Mala fecha;10,00\n"
                       "02/08/2024;Mal importe;diez\n03/08/2024;Corta\n")
-        << ";" << "UTF-8"
+        << ";"
+        << "UTF-8"
         << QString::fromUtf8("2:2024-08-01|Bien|10|\n3:!Fecha no reconocida: «32/08/2024».\n"
-                             "4:!Importe no reconocido: «diez».\n5:!La línea 5 tiene 2 campos y la tabla tiene 3.");
+                             "4:!Importe no reconocido: «diez».\n5:!La línea 5 tiene 2 campos y la "
+                             "tabla tiene 3.");
 }
 
 void TestStatementReaders::csvFiles() {
@@ -125,11 +142,13 @@ void TestStatementReaders::csvFiles() {
 }
 
 void TestStatementReaders::quotedFieldsKeepSeparatorsAndLineBreaks() {
-    const QByteArray bytes("Fecha;Concepto;Importe\r\n01/09/2024;\"Pago; cuota \"\"A\"\"\r\nsegunda línea\";-1,00\r\n"
-                           "02/09/2024;Otro;2,00\r\n");
+    const QByteArray bytes(
+        "Fecha;Concepto;Importe\r\n01/09/2024;\"Pago; cuota \"\"A\"\"\r\nsegunda línea\";-1,00\r\n"
+        "02/09/2024;Otro;2,00\r\n");
     const CsvTable table = readCsvTable(bytes);
     QCOMPARE(describe(applyMapping(table, guessMapping(table))),
-             QString::fromUtf8("2:2024-09-01|Pago; cuota \"A\" segunda línea|-1|\n4:2024-09-02|Otro|2|"));
+             QString::fromUtf8(
+                 "2:2024-09-01|Pago; cuota \"A\" segunda línea|-1|\n4:2024-09-02|Otro|2|"));
 }
 
 void TestStatementReaders::amountForms_data() {
@@ -162,18 +181,42 @@ void TestStatementReaders::dateForms_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("order");
     QTest::addColumn<QString>("expected"); // empty: no date
-    QTest::newRow("dmy four-digit") << "15/01/2024" << "dma" << "2024-01-15";
-    QTest::newRow("dmy two-digit") << "15-1-24" << "dma" << "2024-01-15";
-    QTest::newRow("two-digit year of last century") << "15.01.95" << "dma" << "1995-01-15";
-    QTest::newRow("mdy") << "01/15/2024" << "mda" << "2024-01-15";
-    QTest::newRow("ymd") << "2024-01-15" << "amd" << "2024-01-15";
-    QTest::newRow("ymd compact") << "20240115" << "amd" << "2024-01-15";
-    QTest::newRow("qif apostrophe year") << "1/15'05" << "mda" << "2005-01-15";
-    QTest::newRow("qif padded") << " 1/ 5'24" << "mda" << "2024-01-05";
-    QTest::newRow("with time of day") << "15/01/2024 10:30" << "dma" << "2024-01-15";
-    QTest::newRow("day 32") << "32/01/2024" << "dma" << "";
-    QTest::newRow("29 February of a common year") << "29/02/2023" << "dma" << "";
-    QTest::newRow("year first under dmy") << "2024-01-15" << "dma" << "";
+    QTest::newRow("dmy four-digit") << "15/01/2024"
+                                    << "dma"
+                                    << "2024-01-15";
+    QTest::newRow("dmy two-digit") << "15-1-24"
+                                   << "dma"
+                                   << "2024-01-15";
+    QTest::newRow("two-digit year of last century") << "15.01.95"
+                                                    << "dma"
+                                                    << "1995-01-15";
+    QTest::newRow("mdy") << "01/15/2024"
+                         << "mda"
+                         << "2024-01-15";
+    QTest::newRow("ymd") << "2024-01-15"
+                         << "amd"
+                         << "2024-01-15";
+    QTest::newRow("ymd compact") << "20240115"
+                                 << "amd"
+                                 << "2024-01-15";
+    QTest::newRow("qif apostrophe year") << "1/15'05"
+                                         << "mda"
+                                         << "2005-01-15";
+    QTest::newRow("qif padded") << " 1/ 5'24"
+                                << "mda"
+                                << "2024-01-05";
+    QTest::newRow("with time of day") << "15/01/2024 10:30"
+                                      << "dma"
+                                      << "2024-01-15";
+    QTest::newRow("day 32") << "32/01/2024"
+                            << "dma"
+                            << "";
+    QTest::newRow("29 February of a common year") << "29/02/2023"
+                                                  << "dma"
+                                                  << "";
+    QTest::newRow("year first under dmy") << "2024-01-15"
+                                          << "dma"
+                                          << "";
 }
 
 void TestStatementReaders::dateForms() {
@@ -189,12 +232,15 @@ void TestStatementReaders::qifFiles_data() {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("notes");
     QTest::newRow("bank") << "bank.qif"
-                          << QString::fromUtf8("2:2024-01-15|Farmacia - Remedios - N.º 102|-1234.56|Salud\n"
-                                               "9:2024-01-31|Sueldo|150000|Sueldo")
+                          << QString::fromUtf8(
+                                 "2:2024-01-15|Farmacia - Remedios - N.º 102|-1234.56|Salud\n"
+                                 "9:2024-01-31|Sueldo|150000|Sueldo")
                           << 0;
-    QTest::newRow("cash, investment skipped") << "cash.qif" << "2:2024-02-03|Kiosco|-45|Varios" << 2;
+    QTest::newRow("cash, investment skipped") << "cash.qif"
+                                              << "2:2024-02-03|Kiosco|-45|Varios" << 2;
     QTest::newRow("credit card, splits as their total")
-        << "ccard.qif" << "2:2024-02-10|Viaje|-300|Transporte\n11:2024-02-11|Split sin total|-15|Varios" << 0;
+        << "ccard.qif"
+        << "2:2024-02-10|Viaje|-300|Transporte\n11:2024-02-11|Split sin total|-15|Varios" << 0;
 }
 
 void TestStatementReaders::qifFiles() {
@@ -211,12 +257,14 @@ void TestStatementReaders::ofxFiles_data() {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<QString>("fitids");
     QTest::newRow("OFX 1.x SGML") << "banco-ofx1.ofx"
-                                  << QString::fromUtf8("39:2024-01-05|Sueldo enero|150000|\n"
-                                                       "46:2024-01-10|Supermercado - Compra con debito|-2345.5|\n"
-                                                       "54:2024-01-31|Alquiler - N.º 4711|-10000|")
+                                  << QString::fromUtf8(
+                                         "39:2024-01-05|Sueldo enero|150000|\n"
+                                         "46:2024-01-10|Supermercado - Compra con debito|-2345.5|\n"
+                                         "54:2024-01-31|Alquiler - N.º 4711|-10000|")
                                   << "0170 123-456|A001, 0170 123-456|A002, 0170 123-456|A003";
     QTest::newRow("OFX 2.x XML, credit card")
-        << "banco-ofx2.ofx" << QString::fromUtf8("21:2024-02-12|Librería Ñandú|-899.99|\n28:2024-02-29|Reintegro|120|")
+        << "banco-ofx2.ofx"
+        << QString::fromUtf8("21:2024-02-12|Librería Ñandú|-899.99|\n28:2024-02-29|Reintegro|120|")
         << "4509-XXXX|T-9001, 4509-XXXX|T-9002";
 }
 
@@ -238,19 +286,24 @@ void TestStatementReaders::badInputs_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << QByteArray("  \r\n") << QString::fromUtf8("El archivo está vacío");
-    QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03zz", 6) << QString::fromUtf8("parece un archivo binario");
+    QTest::newRow("binary") << QByteArray("\x01\x02\x00\x03zz", 6)
+                            << QString::fromUtf8("parece un archivo binario");
     QTest::newRow("pdf") << QByteArray("%PDF-1.4\n...") << QString::fromUtf8("es un PDF");
-    QTest::newRow("xml of another kind") << QByteArray("<?xml version=\"1.0\"?><a/>")
-                                         << QString::fromUtf8("Línea 1: el archivo no es un extracto");
-    QTest::newRow("no table") << QByteArray("hola\nsólo texto\n") << QString::fromUtf8("No se encontró una tabla");
-    QTest::newRow("ofx error status") << fixture("error-status.ofx")
-                                      << QString::fromUtf8("error en el archivo OFX (línea 16): código 15500");
-    QTest::newRow("ofx without transactions") << fixture("empty-list.ofx")
-                                              << QString::fromUtf8("no tiene movimientos (la lista de la línea 26");
-    QTest::newRow("qif of investments only") << fixture("invest.qif")
-                                             << QString::fromUtf8("(línea 2: sólo hay registros de otro tipo");
-    QTest::newRow("qif without header") << QByteArray("!Option:AutoSwitch\nD1/1/24\n")
-                                        << QString::fromUtf8("no tiene movimientos");
+    QTest::newRow("xml of another kind")
+        << QByteArray("<?xml version=\"1.0\"?><a/>")
+        << QString::fromUtf8("Línea 1: el archivo no es un extracto");
+    QTest::newRow("no table") << QByteArray("hola\nsólo texto\n")
+                              << QString::fromUtf8("No se encontró una tabla");
+    QTest::newRow("ofx error status")
+        << fixture("error-status.ofx")
+        << QString::fromUtf8("error en el archivo OFX (línea 16): código 15500");
+    QTest::newRow("ofx without transactions")
+        << fixture("empty-list.ofx")
+        << QString::fromUtf8("no tiene movimientos (la lista de la línea 26");
+    QTest::newRow("qif of investments only")
+        << fixture("invest.qif") << QString::fromUtf8("(línea 2: sólo hay registros de otro tipo");
+    QTest::newRow("qif without header")
+        << QByteArray("!Option:AutoSwitch\nD1/1/24\n") << QString::fromUtf8("no tiene movimientos");
 }
 
 void TestStatementReaders::badInputs() {

@@ -6,7 +6,9 @@ namespace tesorin::exchange {
 
 namespace {
 
-bool isCurrencyChar(QChar c) { return c.isLetter() || c.category() == QChar::Symbol_Currency; }
+bool isCurrencyChar(QChar c) {
+    return c.isLetter() || c.category() == QChar::Symbol_Currency;
+}
 
 QString withoutBlanks(const QString& text) {
     QString out;

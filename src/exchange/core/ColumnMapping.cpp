@@ -35,8 +35,10 @@ QStringList column(const CsvTable& table, int index, int limit = 200) {
 // Debit or credit as banks write it: true for a debit (a payment).
 std::optional<bool> readDebitCredit(const QString& text) {
     const QString f = folded(text);
-    static const QStringList debits = {"d", "db", "deb", "debito", "debe", "debit", "dr", "-", "egreso", "cargo"};
-    static const QStringList credits = {"c", "cr", "cred", "credito", "haber", "credit", "+", "ingreso", "abono"};
+    static const QStringList debits = {"d",     "db", "deb", "debito", "debe",
+                                       "debit", "dr", "-",   "egreso", "cargo"};
+    static const QStringList credits = {"c",      "cr", "cred",    "credito", "haber",
+                                        "credit", "+",  "ingreso", "abono"};
     if (debits.contains(f))
         return true;
     if (credits.contains(f))
@@ -44,7 +46,9 @@ std::optional<bool> readDebitCredit(const QString& text) {
     return std::nullopt;
 }
 
-QString quoted(const QString& text) { return QStringLiteral("«%1»").arg(text.trimmed()); }
+QString quoted(const QString& text) {
+    return QStringLiteral("«%1»").arg(text.trimmed());
+}
 
 } // namespace
 
@@ -80,8 +84,9 @@ QString ColumnMapping::toText() const {
     QStringList details;
     for (int c : detail)
         details.append(QString::number(c));
-    return QStringLiteral("fecha=%1;detalle=%2;modo=%3;importe=%4;ingreso=%5;egreso=%6;dc=%7;cuenta=%8;"
-                          "decimal=%9;orden=%10")
+    return QStringLiteral(
+               "fecha=%1;detalle=%2;modo=%3;importe=%4;ingreso=%5;egreso=%6;dc=%7;cuenta=%8;"
+               "decimal=%9;orden=%10")
         .arg(date)
         .arg(details.join(u','))
         .arg(static_cast<int>(mode))
@@ -146,20 +151,26 @@ ColumnMapping guessMapping(const CsvTable& table) {
     const QStringList names = table.hasHeader ? table.header.fields : QStringList{};
     for (int c = 0; c < names.size(); ++c) {
         const QString& n = names.at(c);
-        if (m.date < 0 && matchesAny(n, {"fecha", "date", "fecha valor", "fecha operacion", "fecha mov"}))
+        if (m.date < 0 &&
+            matchesAny(n, {"fecha", "date", "fecha valor", "fecha operacion", "fecha mov"}))
             m.date = c;
-        else if (matchesAny(n, {"concepto", "descripcion", "detalle", "description", "memo", "referencia",
-                                "observaciones", "movimiento", "payee", "beneficiario"}))
+        else if (matchesAny(n,
+                            {"concepto", "descripcion", "detalle", "description", "memo",
+                             "referencia", "observaciones", "movimiento", "payee", "beneficiario"}))
             m.detail.append(c);
-        else if (m.amount < 0 && matchesAny(n, {"importe", "monto", "amount", "valor", "importe ars"}))
+        else if (m.amount < 0 &&
+                 matchesAny(n, {"importe", "monto", "amount", "valor", "importe ars"}))
             m.amount = c;
-        else if (m.income < 0 && matchesAny(n, {"credito", "creditos", "haber", "ingreso", "ingresos",
-                                                 "credit", "deposito", "depositos", "entrada"}))
+        else if (m.income < 0 &&
+                 matchesAny(n, {"credito", "creditos", "haber", "ingreso", "ingresos", "credit",
+                                "deposito", "depositos", "entrada"}))
             m.income = c;
-        else if (m.expense < 0 && matchesAny(n, {"debito", "debitos", "debe", "egreso", "egresos", "debit",
-                                                  "retiro", "retiros", "salida", "cargo", "cargos"}))
+        else if (m.expense < 0 &&
+                 matchesAny(n, {"debito", "debitos", "debe", "egreso", "egresos", "debit", "retiro",
+                                "retiros", "salida", "cargo", "cargos"}))
             m.expense = c;
-        else if (m.debitCredit < 0 && matchesAny(n, {"d/c", "debito/credito", "dc", "tipo movimiento", "signo"}))
+        else if (m.debitCredit < 0 &&
+                 matchesAny(n, {"d/c", "debito/credito", "dc", "tipo movimiento", "signo"}))
             m.debitCredit = c;
         else if (m.account < 0 && matchesAny(n, {"cuenta", "categoria", "category", "rubro"}))
             m.account = c;
@@ -184,7 +195,8 @@ ColumnMapping guessMapping(const CsvTable& table) {
                 m.date = c;
             else if (m.amount < 0 && m.income < 0 && amounts >= half && amounts > 0)
                 m.amount = c;
-            else if (names.isEmpty() && texts >= half && texts > 0 && !m.detail.contains(c) && c != m.account)
+            else if (names.isEmpty() && texts >= half && texts > 0 && !m.detail.contains(c) &&
+                     c != m.account)
                 m.detail.append(c);
         }
     }
@@ -252,8 +264,10 @@ QVector<ImportRow> applyMapping(const CsvTable& table, const ColumnMapping& mapp
         case AmountMode::IncomeExpense: {
             const QString& in = f.at(mapping.income);
             const QString& out = f.at(mapping.expense);
-            const auto a = isBlankAmount(in) ? std::optional<Money>(Money{}) : readAmount(in, mapping.decimal);
-            const auto b = isBlankAmount(out) ? std::optional<Money>(Money{}) : readAmount(out, mapping.decimal);
+            const auto a =
+                isBlankAmount(in) ? std::optional<Money>(Money{}) : readAmount(in, mapping.decimal);
+            const auto b = isBlankAmount(out) ? std::optional<Money>(Money{})
+                                              : readAmount(out, mapping.decimal);
             if (!a)
                 amountProblem = amountReason(in);
             else if (!b)

@@ -91,7 +91,8 @@ Shape tableShape(const QVector<CsvRecord>& records) {
             ++count[r.fields.size()];
     Shape best;
     for (auto it = count.cbegin(); it != count.cend(); ++it) {
-        if (it.value() > best.matches || (it.value() == best.matches && it.key() > best.fieldCount)) {
+        if (it.value() > best.matches ||
+            (it.value() == best.matches && it.key() > best.fieldCount)) {
             best.fieldCount = it.key();
             best.matches = it.value();
         }
@@ -142,16 +143,16 @@ CsvTable readCsvTable(const QByteArray& bytes, const CsvOptions& options) {
     QVector<CsvRecord> records = parseCsv(text, table.separator);
     const Shape shape = tableShape(records);
     if (shape.fieldCount < 2)
-        throw ExchangeError(QStringLiteral(
-            "No se encontró una tabla de movimientos: ninguna línea tiene dos o más campos separados "
-            "por coma, punto y coma, tabulación o barra vertical."));
+        throw ExchangeError(QStringLiteral("No se encontró una tabla de movimientos: ninguna línea "
+                                           "tiene dos o más campos separados "
+                                           "por coma, punto y coma, tabulación o barra vertical."));
 
     table.fieldCount = shape.fieldCount;
     table.preamble = records.mid(0, shape.start);
     records.remove(0, shape.start);
-    const bool header = options.hasHeader.value_or(
-        !looksLikeData(records.front().fields) &&
-        (records.size() < 2 || looksLikeData(records.at(1).fields)));
+    const bool header =
+        options.hasHeader.value_or(!looksLikeData(records.front().fields) &&
+                                   (records.size() < 2 || looksLikeData(records.at(1).fields)));
     if (header && !records.isEmpty()) {
         table.hasHeader = true;
         table.header = records.takeFirst();

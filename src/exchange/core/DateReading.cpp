@@ -44,7 +44,8 @@ int fullYear(const QString& digits, bool apostrophe) {
 
 std::optional<QDate> readDate(const QString& text, DateOrder order) {
     const QString t = text.trimmed();
-    static const QRegularExpression compact(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})(?:\\d{6})?(?:[.\\[].*)?$"));
+    static const QRegularExpression compact(
+        QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})(?:\\d{6})?(?:[.\\[].*)?$"));
     if (order == DateOrder::YearMonthDay) {
         const QRegularExpressionMatch m = compact.match(t);
         if (m.hasMatch()) {
@@ -54,8 +55,8 @@ std::optional<QDate> readDate(const QString& text, DateOrder order) {
     }
     // Three groups of digits split by / - . or blanks; QIF writes "'" before
     // a year of this century and may pad with blanks ("1/ 5'05").
-    static const QRegularExpression parts(
-        QStringLiteral("^(\\d{1,4})\\s*[/.\\-]\\s*(\\d{1,2})\\s*([/.\\-']|\\s)\\s*(\\d{2}|\\d{4})(?:[\\sT].*)?$"));
+    static const QRegularExpression parts(QStringLiteral(
+        "^(\\d{1,4})\\s*[/.\\-]\\s*(\\d{1,2})\\s*([/.\\-']|\\s)\\s*(\\d{2}|\\d{4})(?:[\\sT].*)?$"));
     const QRegularExpressionMatch m = parts.match(t);
     if (!m.hasMatch())
         return std::nullopt;

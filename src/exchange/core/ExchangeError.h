@@ -11,7 +11,8 @@ namespace tesorin::exchange {
 // show the user (naming the line where one applies).
 class ExchangeError : public std::exception {
 public:
-    explicit ExchangeError(QString message) : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}
+    explicit ExchangeError(QString message)
+        : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.c_str(); }
 

@@ -17,7 +17,9 @@ QVector<ExportRow> viewRows(store::DataControl& data) {
     const int medium = rs->fieldIndex(QStringLiteral("Tipo"));
     const int income = rs->fieldIndex(QStringLiteral("Ingreso"));
     const int expense = rs->fieldIndex(QStringLiteral("Egreso"));
-    auto field = [](const QVariantList& values, int index) { return index >= 0 ? values.value(index) : QVariant(); };
+    auto field = [](const QVariantList& values, int index) {
+        return index >= 0 ? values.value(index) : QVariant();
+    };
     const long count = data.rowCount();
     rows.reserve(count);
     for (long i = 0; i < count; ++i) {

@@ -1,6 +1,6 @@
 #include "exchange/core/ExportWriters.h"
 
-#include "app/Regional.h"
+#include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
 
 #include <QDir>
@@ -30,7 +30,8 @@ std::optional<ExportFormat> exportFormatForPath(const QString& path) {
 namespace {
 
 QString csvField(const QString& text, QChar separator) {
-    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    if (!text.contains(separator) && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
         return text;
     QString quoted = text;
     quoted.replace(u'"', QStringLiteral("\"\""));
@@ -45,13 +46,15 @@ QString ofxEscaped(const QString& text) {
     return t;
 }
 
-Money signedAmount(const ExportRow& r) { return r.expense.isZero() ? r.income : -r.expense; }
+Money signedAmount(const ExportRow& r) {
+    return r.expense.isZero() ? r.income : -r.expense;
+}
 
 void saveText(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ExchangeError(
-            QStringLiteral("No se pudo escribir «%1»: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+        throw ExchangeError(QStringLiteral("No se pudo escribir «%1»: %2")
+                                .arg(QFileInfo(path).fileName(), file.errorString()));
 }
 
 void writeXlsx(const QString& path, const QVector<ExportRow>& rows) {
@@ -60,12 +63,14 @@ void writeXlsx(const QString& path, const QVector<ExportRow>& rows) {
     const QByteArray encodedTemporary = QFile::encodeName(temporary);
     lxw_workbook* book = workbook_new(encodedTemporary.constData());
     if (!book)
-        throw ExchangeError(QStringLiteral("No se pudo crear la planilla «%1».").arg(QFileInfo(path).fileName()));
+        throw ExchangeError(
+            QStringLiteral("No se pudo crear la planilla «%1».").arg(QFileInfo(path).fileName()));
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Movimientos");
     lxw_format* bold = workbook_add_format(book);
     format_set_bold(bold);
     lxw_format* dateFormat = workbook_add_format(book);
-    format_set_num_format(dateFormat, regional::shortDateDisplayFormat().toLower().toUtf8().constData());
+    format_set_num_format(dateFormat,
+                          regional::shortDateDisplayFormat().toLower().toUtf8().constData());
     const QByteArray currency = QStringLiteral("\"%1\" #,##0.00;-\"%1\" #,##0.00")
                                     .arg(regional::locale().currencySymbol())
                                     .toUtf8();
@@ -104,11 +109,12 @@ void writeXlsx(const QString& path, const QVector<ExportRow>& rows) {
     const lxw_row_t totals = r + 1;
     const QByteArray lastRow = QByteArray::number(static_cast<qulonglong>(r));
     worksheet_write_string(sheet, totals, 3, "Totales", bold);
-    worksheet_write_formula_num(sheet, totals, 4, ("=SUM(E2:E" + lastRow + ")").constData(), moneyBold,
-                                income.toStored());
-    worksheet_write_formula_num(sheet, totals, 5, ("=SUM(F2:F" + lastRow + ")").constData(), moneyBold,
-                                expense.toStored());
-    const QByteArray balanceFormula = "=E" + QByteArray::number(totals + 1) + "-F" + QByteArray::number(totals + 1);
+    worksheet_write_formula_num(sheet, totals, 4, ("=SUM(E2:E" + lastRow + ")").constData(),
+                                moneyBold, income.toStored());
+    worksheet_write_formula_num(sheet, totals, 5, ("=SUM(F2:F" + lastRow + ")").constData(),
+                                moneyBold, expense.toStored());
+    const QByteArray balanceFormula =
+        "=E" + QByteArray::number(totals + 1) + "-F" + QByteArray::number(totals + 1);
     worksheet_write_string(sheet, totals + 1, 3, "Saldo", bold);
     worksheet_write_formula_num(sheet, totals + 1, 4, balanceFormula.constData(), moneyBold,
                                 (income - expense).toStored());
@@ -116,12 +122,14 @@ void writeXlsx(const QString& path, const QVector<ExportRow>& rows) {
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR) {
         QFile::remove(temporary);
-        throw ExchangeError(QStringLiteral("No se pudo escribir la planilla «%1»: %2")
-                                .arg(QFileInfo(path).fileName(), QString::fromUtf8(lxw_strerror(error))));
+        throw ExchangeError(
+            QStringLiteral("No se pudo escribir la planilla «%1»: %2")
+                .arg(QFileInfo(path).fileName(), QString::fromUtf8(lxw_strerror(error))));
     }
     if (std::rename(encodedTemporary.constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(temporary);
-        throw ExchangeError(QStringLiteral("No se pudo reemplazar «%1».").arg(QFileInfo(path).fileName()));
+        throw ExchangeError(
+            QStringLiteral("No se pudo reemplazar «%1».").arg(QFileInfo(path).fileName()));
     }
 }
 
@@ -131,12 +139,14 @@ QByteArray csvText(const QVector<ExportRow>& rows) {
     const QChar separator = regional::locale().decimalPoint() == QStringLiteral(",") ? u';' : u',';
     QString text;
     text.reserve(rows.size() * 64);
-    const QStringList header = {QStringLiteral("Fecha"),   QStringLiteral("Cuenta"),  QStringLiteral("Detalle"),
-                                QStringLiteral("Tipo"),    QStringLiteral("Ingreso"), QStringLiteral("Egreso")};
+    const QStringList header = {QStringLiteral("Fecha"),   QStringLiteral("Cuenta"),
+                                QStringLiteral("Detalle"), QStringLiteral("Tipo"),
+                                QStringLiteral("Ingreso"), QStringLiteral("Egreso")};
     text += header.join(separator) + QStringLiteral("\r\n");
     for (const ExportRow& r : rows) {
-        text += regional::shortDate(r.date) + separator + csvField(r.account, separator) + separator +
-                csvField(r.detail, separator) + separator + csvField(r.medium, separator) + separator +
+        text += regional::shortDate(r.date) + separator + csvField(r.account, separator) +
+                separator + csvField(r.detail, separator) + separator +
+                csvField(r.medium, separator) + separator +
                 csvField(regional::plainNumber(r.income), separator) + separator +
                 csvField(regional::plainNumber(r.expense), separator) + QStringLiteral("\r\n");
     }
@@ -171,12 +181,17 @@ QByteArray ofxText(const QVector<ExportRow>& rows, const QString& accountId) {
     if (!first.isValid())
         first = last = today;
     auto day = [](const QDate& d) { return d.toString(QStringLiteral("yyyyMMdd")); };
-    QString t = QStringLiteral("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nSECURITY:NONE\nENCODING:UTF-8\n"
-                               "CHARSET:NONE\nCOMPRESSION:NONE\nOLDFILEUID:NONE\nNEWFILEUID:NONE\n\n");
-    t += QStringLiteral("<OFX>\n<SIGNONMSGSRSV1>\n<SONRS>\n<STATUS>\n<CODE>0\n<SEVERITY>INFO\n</STATUS>\n");
-    t += QStringLiteral("<DTSERVER>%1\n<LANGUAGE>SPA\n</SONRS>\n</SIGNONMSGSRSV1>\n").arg(day(today));
-    t += QStringLiteral("<BANKMSGSRSV1>\n<STMTTRNRS>\n<TRNUID>1\n<STATUS>\n<CODE>0\n<SEVERITY>INFO\n</STATUS>\n");
-    t += QStringLiteral("<STMTRS>\n<CURDEF>%1\n<BANKACCTFROM>\n<BANKID>TESORIN\n<ACCTID>%2\n<ACCTTYPE>CHECKING\n"
+    QString t =
+        QStringLiteral("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nSECURITY:NONE\nENCODING:UTF-8\n"
+                       "CHARSET:NONE\nCOMPRESSION:NONE\nOLDFILEUID:NONE\nNEWFILEUID:NONE\n\n");
+    t += QStringLiteral(
+        "<OFX>\n<SIGNONMSGSRSV1>\n<SONRS>\n<STATUS>\n<CODE>0\n<SEVERITY>INFO\n</STATUS>\n");
+    t += QStringLiteral("<DTSERVER>%1\n<LANGUAGE>SPA\n</SONRS>\n</SIGNONMSGSRSV1>\n")
+             .arg(day(today));
+    t += QStringLiteral(
+        "<BANKMSGSRSV1>\n<STMTTRNRS>\n<TRNUID>1\n<STATUS>\n<CODE>0\n<SEVERITY>INFO\n</STATUS>\n");
+    t += QStringLiteral("<STMTRS>\n<CURDEF>%1\n<BANKACCTFROM>\n<BANKID>TESORIN\n<ACCTID>%2\n<"
+                        "ACCTTYPE>CHECKING\n"
                         "</BANKACCTFROM>\n")
              .arg(regional::locale().currencySymbol(QLocale::CurrencyIsoCode).isEmpty()
                       ? QStringLiteral("ARS")
@@ -185,9 +200,11 @@ QByteArray ofxText(const QVector<ExportRow>& rows, const QString& accountId) {
     t += QStringLiteral("<BANKTRANLIST>\n<DTSTART>%1\n<DTEND>%2\n").arg(day(first), day(last));
     for (const ExportRow& r : rows) {
         const Money amount = signedAmount(r);
-        t += QStringLiteral("<STMTTRN>\n<TRNTYPE>%1\n<DTPOSTED>%2\n<TRNAMT>%3\n<FITID>%4\n<NAME>%5\n")
-                 .arg(amount < Money{} ? QStringLiteral("DEBIT") : QStringLiteral("CREDIT"), day(r.date),
-                      amount.toPlainText(), QString::number(r.id), ofxEscaped(r.detail.left(32)));
+        t += QStringLiteral(
+                 "<STMTTRN>\n<TRNTYPE>%1\n<DTPOSTED>%2\n<TRNAMT>%3\n<FITID>%4\n<NAME>%5\n")
+                 .arg(amount < Money{} ? QStringLiteral("DEBIT") : QStringLiteral("CREDIT"),
+                      day(r.date), amount.toPlainText(), QString::number(r.id),
+                      ofxEscaped(r.detail.left(32)));
         if (r.detail.simplified().size() > 32)
             t += QStringLiteral("<MEMO>%1\n").arg(ofxEscaped(r.detail));
         t += QStringLiteral("</STMTTRN>\n");

@@ -2,7 +2,7 @@
 
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/ImportedIds.h"
-#include "movements/EntryAccounts.h"
+#include "movements/core/EntryAccounts.h"
 #include "store/Database.h"
 
 #include <QSet>
@@ -53,14 +53,16 @@ QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& ro
         }
     QSet<DuplicateKey> stored;
     if (first.isValid()) {
-        store::Statement query = db.prepare(QStringLiteral(
-            "SELECT Fecha, Ingreso, Egreso, Detalle FROM Movimientos WHERE Fecha BETWEEN ?1 AND ?2"));
+        store::Statement query =
+            db.prepare(QStringLiteral("SELECT Fecha, Ingreso, Egreso, Detalle FROM Movimientos "
+                                      "WHERE Fecha BETWEEN ?1 AND ?2"));
         query.bind(1, first).bind(2, last);
         while (query.step()) {
             const Money income = Money::fromStored(query.real(1)).value_or(Money{});
             const Money expense = Money::fromStored(query.real(2)).value_or(Money{});
             const Money amount = expense.isZero() ? income : -expense;
-            stored.insert(duplicateKey(QDate::fromString(query.text(0), Qt::ISODate), amount, query.text(3)));
+            stored.insert(
+                duplicateKey(QDate::fromString(query.text(0), Qt::ISODate), amount, query.text(3)));
         }
     }
     const QSet<QString> knownIds = importedIds(db);
@@ -76,11 +78,13 @@ QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& ro
                 p.duplicateReason = QStringLiteral("Ya importado (mismo identificador del banco).");
             } else if (stored.contains(key)) {
                 p.duplicate = true;
-                p.duplicateReason = QStringLiteral("Posible duplicado: ya hay un movimiento con la misma fecha, "
-                                                   "importe y detalle.");
+                p.duplicateReason =
+                    QStringLiteral("Posible duplicado: ya hay un movimiento con la misma fecha, "
+                                   "importe y detalle.");
             } else if (earlier.contains(key)) {
                 p.duplicate = true;
-                p.duplicateReason = QStringLiteral("Posible duplicado: repite una fila anterior del archivo.");
+                p.duplicateReason =
+                    QStringLiteral("Posible duplicado: repite una fila anterior del archivo.");
             }
             earlier.insert(key);
             p.ticked = !p.duplicate;
@@ -113,7 +117,8 @@ QStringList unknownAccounts(store::Database& db, const QVector<PlannedRow>& rows
     QSet<QString> seen;
     for (const PlannedRow& p : rows) {
         const QString name = p.row.account.trimmed();
-        if (!p.ticked || name.isEmpty() || types.contains(name.toLower()) || seen.contains(name.toLower()))
+        if (!p.ticked || name.isEmpty() || types.contains(name.toLower()) ||
+            seen.contains(name.toLower()))
             continue;
         seen.insert(name.toLower());
         unknown.append(name);
@@ -121,8 +126,8 @@ QStringList unknownAccounts(store::Database& db, const QVector<PlannedRow>& rows
     return unknown;
 }
 
-ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, const ImportTarget& target,
-                          const ImportProgress& progress) {
+ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
+                          const ImportTarget& target, const ImportProgress& progress) {
     ImportOutcome outcome;
     QHash<QString, QString> names = chartNames(db);
     int total = 0;
@@ -133,20 +138,24 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, 
         }
         if (!p.row.readable())
             throw ExchangeError(QStringLiteral("Línea %1: %2").arg(p.row.line).arg(p.row.reason));
-        const QString account = target.accountFromFile ? p.row.account.trimmed() : target.account.trimmed();
+        const QString account =
+            target.accountFromFile ? p.row.account.trimmed() : target.account.trimmed();
         if (account.isEmpty())
-            throw ExchangeError(target.accountFromFile
-                                    ? QStringLiteral("Línea %1: la fila no nombra ninguna cuenta.").arg(p.row.line)
-                                    : QStringLiteral("Elija la cuenta de los movimientos."));
+            throw ExchangeError(
+                target.accountFromFile
+                    ? QStringLiteral("Línea %1: la fila no nombra ninguna cuenta.").arg(p.row.line)
+                    : QStringLiteral("Elija la cuenta de los movimientos."));
         if (!names.contains(account.toLower()) && !target.accountsToCreate.contains(account))
-            throw ExchangeError(QStringLiteral("Línea %1: la cuenta «%2» no está en el plan de cuentas.")
-                                    .arg(p.row.line)
-                                    .arg(account));
+            throw ExchangeError(
+                QStringLiteral("Línea %1: la cuenta «%2» no está en el plan de cuentas.")
+                    .arg(p.row.line)
+                    .arg(account));
         ++total;
     }
 
     store::Transaction transaction(db);
-    store::Statement addAccount = db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
+    store::Statement addAccount =
+        db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
     for (auto it = target.accountsToCreate.cbegin(); it != target.accountsToCreate.cend(); ++it) {
         if (names.contains(it.key().toLower()))
             continue;
@@ -155,9 +164,11 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, 
         addAccount.run();
         names.insert(it.key().toLower(), it.key());
     }
-    store::Statement insert = db.prepare(QStringLiteral(
-        "INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
-    const QString chosenAccount = names.value(target.account.trimmed().toLower(), target.account.trimmed());
+    store::Statement insert =
+        db.prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, "
+                                  "Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
+    const QString chosenAccount =
+        names.value(target.account.trimmed().toLower(), target.account.trimmed());
     ImportedIdsWriter ids(db);
     int done = 0;
     for (const PlannedRow& p : rows) {

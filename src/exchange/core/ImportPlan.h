@@ -40,7 +40,7 @@ QStringList unknownAccounts(store::Database& db, const QVector<PlannedRow>& rows
 // Where the rows go.
 struct ImportTarget {
     bool accountFromFile = false;
-    QString account;                        // for every row, when not from the file
+    QString account; // for every row, when not from the file
     QString medium = QStringLiteral("Importado");
     QHash<QString, QString> accountsToCreate; // name -> type code ("IN", "OU", "VS")
 };
@@ -58,7 +58,7 @@ using ImportProgress = std::function<bool(int done, int total)>;
 // the agreed accounts first and keeps the rows' bank transaction ids. A
 // cancel writes nothing. Throws ExchangeError for a ticked row that does not
 // read or names no or an unknown account, and store::StoreError.
-ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows, const ImportTarget& target,
-                          const ImportProgress& progress = {});
+ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
+                          const ImportTarget& target, const ImportProgress& progress = {});
 
 } // namespace tesorin::exchange

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Money.h"
+#include "base/Money.h"
 
 #include <QDate>
 #include <QString>
@@ -15,10 +15,10 @@ struct ImportRow {
     QStringList source; // the row as the file has it
     QDate date;
     QString detail;
-    Money amount;      // positive: an income; negative: a payment
-    QString account;   // the account named by the file, when it names one
-    QString fitid;     // the bank's transaction id (OFX), with its account
-    QString reason;    // why the row does not read; empty when it reads
+    Money amount;    // positive: an income; negative: a payment
+    QString account; // the account named by the file, when it names one
+    QString fitid;   // the bank's transaction id (OFX), with its account
+    QString reason;  // why the row does not read; empty when it reads
     bool readable() const { return reason.isEmpty(); }
 };
 

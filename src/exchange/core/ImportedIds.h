@@ -8,7 +8,7 @@
 namespace tesorin::store {
 class Database;
 class Statement;
-}
+} // namespace tesorin::store
 
 namespace tesorin::exchange {
 

@@ -9,7 +9,8 @@ namespace {
 
 QString settingsKey(const QString& shape) {
     return QStringLiteral("Importar/") +
-           QString::fromLatin1(QCryptographicHash::hash(shape.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+           QString::fromLatin1(
+               QCryptographicHash::hash(shape.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
 }
 
 } // namespace
@@ -28,7 +29,8 @@ QString csvShape(const CsvTable& table) {
 std::optional<RememberedImport> recallImport(const QString& shape) {
     QSettings settings(QStringLiteral("Tesorin"), QStringLiteral("Tesorin"));
     settings.beginGroup(settingsKey(shape));
-    const auto mapping = ColumnMapping::fromText(settings.value(QStringLiteral("Columnas")).toString());
+    const auto mapping =
+        ColumnMapping::fromText(settings.value(QStringLiteral("Columnas")).toString());
     if (!mapping && !settings.contains(QStringLiteral("Cuenta")))
         return std::nullopt;
     RememberedImport r;

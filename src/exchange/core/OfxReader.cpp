@@ -19,11 +19,14 @@ struct Collected {
     QStringList errors;
 };
 
-QString latin(const char* text) { return QString::fromUtf8(text).trimmed(); }
+QString latin(const char* text) {
+    return QString::fromUtf8(text).trimmed();
+}
 
 int statusCallback(const OfxStatusData data, void* context) {
     auto* collected = static_cast<Collected*>(context);
-    if (data.code_valid && data.code != 0 && data.severity_valid && data.severity == OfxStatusData::ERROR) {
+    if (data.code_valid && data.code != 0 && data.severity_valid &&
+        data.severity == OfxStatusData::ERROR) {
         QString text = QStringLiteral("código %1").arg(data.code);
         if (data.name)
             text += QStringLiteral(" (%1)").arg(QString::fromUtf8(data.name));
@@ -51,7 +54,8 @@ int transactionCallback(const OfxTransactionData data, void* context) {
     detail.removeAll(QString());
     row.detail = detail.join(QStringLiteral(" - "));
     if (data.fi_id_valid) {
-        const QString account = data.account_id_valid ? latin(data.account_id).simplified() : QString();
+        const QString account =
+            data.account_id_valid ? latin(data.account_id).simplified() : QString();
         row.fitid = account + u'|' + latin(data.fi_id);
     }
     std::optional<Money> amount;
@@ -74,7 +78,8 @@ int transactionCallback(const OfxTransactionData data, void* context) {
 // The lines where each <STMTTRN> begins, so rows and messages can name them.
 QVector<int> transactionLines(const QString& text) {
     QVector<int> lines;
-    static const QRegularExpression start(QStringLiteral("<STMTTRN>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression start(QStringLiteral("<STMTTRN>"),
+                                          QRegularExpression::CaseInsensitiveOption);
     auto it = start.globalMatch(text);
     int line = 1;
     qsizetype pos = 0;
@@ -119,15 +124,17 @@ ReadResult readOfx(const QByteArray& bytes) {
     const QString text = QString::fromLatin1(bytes);
     if (!collected.errors.isEmpty()) {
         const int line = lineOf(text, QStringLiteral("<SEVERITY>ERROR"));
-        throw ExchangeError(QStringLiteral("El banco informa un error en el archivo OFX%1: %2. No se importa nada.")
-                                .arg(line > 0 ? QStringLiteral(" (línea %1)").arg(line) : QString())
-                                .arg(collected.errors.join(QStringLiteral("; "))));
+        throw ExchangeError(
+            QStringLiteral("El banco informa un error en el archivo OFX%1: %2. No se importa nada.")
+                .arg(line > 0 ? QStringLiteral(" (línea %1)").arg(line) : QString())
+                .arg(collected.errors.join(QStringLiteral("; "))));
     }
     if (collected.rows.isEmpty()) {
         const int line = lineOf(text, QStringLiteral("<BANKTRANLIST>"));
-        throw ExchangeError(QStringLiteral("El archivo OFX no tiene movimientos%1.")
-                                .arg(line > 0 ? QStringLiteral(" (la lista de la línea %1 está vacía)").arg(line)
-                                              : QString()));
+        throw ExchangeError(
+            QStringLiteral("El archivo OFX no tiene movimientos%1.")
+                .arg(line > 0 ? QStringLiteral(" (la lista de la línea %1 está vacía)").arg(line)
+                              : QString()));
     }
     const QVector<int> lines = transactionLines(text);
     ReadResult result;

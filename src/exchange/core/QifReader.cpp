@@ -29,7 +29,7 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
 
     QVector<RawRecord> records;
     ReadResult result;
-    QString section;      // the !Type: of the records being read
+    QString section; // the !Type: of the records being read
     bool inAccountList = false;
     int skipped = 0;
     int firstSkippedLine = 0;
@@ -64,8 +64,9 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
                 inAccountList = false;
                 if (!isCashType(section))
                     result.notes.append(
-                        QStringLiteral("Línea %1: se omiten los registros de tipo «%2»; sólo se importan "
-                                       "los de banco, efectivo y tarjeta.")
+                        QStringLiteral(
+                            "Línea %1: se omiten los registros de tipo «%2»; sólo se importan "
+                            "los de banco, efectivo y tarjeta.")
                             .arg(lineNo)
                             .arg(section));
             } else if (line.startsWith(QLatin1String("!Account"), Qt::CaseInsensitive)) {
@@ -80,9 +81,10 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
             continue;
         }
         if (!sawHeader)
-            throw ExchangeError(QStringLiteral("Línea %1: un archivo QIF empieza con una línea «!Type:»; "
-                                               "este no es un archivo QIF válido.")
-                                    .arg(lineNo));
+            throw ExchangeError(
+                QStringLiteral("Línea %1: un archivo QIF empieza con una línea «!Type:»; "
+                               "este no es un archivo QIF válido.")
+                    .arg(lineNo));
         if (line == u"^") {
             if (inAccountList && !open)
                 inAccountList = false; // the account block ends; records follow
@@ -128,21 +130,25 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
 
     if (records.isEmpty()) {
         if (skipped > 0)
-            throw ExchangeError(QStringLiteral("El archivo QIF no tiene movimientos de banco, efectivo ni tarjeta "
-                                               "(línea %1: sólo hay registros de otro tipo, como inversiones).")
-                                    .arg(firstSkippedLine));
+            throw ExchangeError(
+                QStringLiteral("El archivo QIF no tiene movimientos de banco, efectivo ni tarjeta "
+                               "(línea %1: sólo hay registros de otro tipo, como inversiones).")
+                    .arg(firstSkippedLine));
         throw ExchangeError(QStringLiteral("El archivo QIF no tiene movimientos."));
     }
     if (skipped > 0)
-        result.notes.append(QStringLiteral("Se omitieron %1 registros de otros tipos.").arg(skipped));
+        result.notes.append(
+            QStringLiteral("Se omitieron %1 registros de otros tipos.").arg(skipped));
 
     QStringList dates, amounts;
     for (const RawRecord& r : records) {
         dates.append(r.date);
         amounts.append(r.amount.isEmpty() ? r.splitAmounts.join(u' ') : r.amount);
     }
-    const DateOrder order = options.dateOrder.value_or(detectDateOrder(dates, DateOrder::MonthDayYear));
-    const DecimalMark mark = options.decimal.value_or(detectDecimalMark(amounts, DecimalMark::Point));
+    const DateOrder order =
+        options.dateOrder.value_or(detectDateOrder(dates, DateOrder::MonthDayYear));
+    const DecimalMark mark =
+        options.decimal.value_or(detectDecimalMark(amounts, DecimalMark::Point));
 
     for (const RawRecord& r : records) {
         ImportRow row;
@@ -150,8 +156,9 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
         row.source = r.lines;
         const auto date = readDate(r.date, order);
         if (!date)
-            row.reason = r.date.isEmpty() ? QStringLiteral("El registro no tiene fecha (D).")
-                                          : QStringLiteral("Fecha no reconocida: «%1».").arg(r.date);
+            row.reason = r.date.isEmpty()
+                             ? QStringLiteral("El registro no tiene fecha (D).")
+                             : QStringLiteral("Fecha no reconocida: «%1».").arg(r.date);
         else
             row.date = *date;
         std::optional<Money> amount;
@@ -171,10 +178,11 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
             }
         }
         if (!amount) {
-            const QString problem = r.amount.isEmpty() && r.splitAmounts.isEmpty()
-                                        ? QStringLiteral("El registro no tiene importe (T).")
-                                        : QStringLiteral("Importe no reconocido: «%1».")
-                                              .arg(r.amount.isEmpty() ? r.splitAmounts.join(u' ') : r.amount);
+            const QString problem =
+                r.amount.isEmpty() && r.splitAmounts.isEmpty()
+                    ? QStringLiteral("El registro no tiene importe (T).")
+                    : QStringLiteral("Importe no reconocido: «%1».")
+                          .arg(r.amount.isEmpty() ? r.splitAmounts.join(u' ') : r.amount);
             row.reason = row.reason.isEmpty() ? problem : row.reason + u' ' + problem;
         } else {
             row.amount = *amount;

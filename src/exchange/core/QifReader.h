@@ -11,8 +11,8 @@
 namespace tesorin::exchange {
 
 struct QifOptions {
-    std::optional<DateOrder> dateOrder;  // detected when not given (month first on a tie)
-    std::optional<DecimalMark> decimal;  // detected when not given (point on a tie)
+    std::optional<DateOrder> dateOrder; // detected when not given (month first on a tie)
+    std::optional<DecimalMark> decimal; // detected when not given (point on a tie)
 };
 
 // Reads the bank, cash and credit-card records of a QIF file (D date, T or U

@@ -31,15 +31,19 @@ StatementFormat detectStatementFormat(const QByteArray& bytes) {
     if (trimmed.startsWith("\xEF\xBB\xBF"))
         trimmed = trimmed.mid(3).trimmed();
     if (trimmed.isEmpty())
-        throw ExchangeError(QStringLiteral("El archivo está vacío: no hay movimientos para importar."));
+        throw ExchangeError(
+            QStringLiteral("El archivo está vacío: no hay movimientos para importar."));
     if (bytes.startsWith("%PDF"))
-        throw ExchangeError(QStringLiteral("El archivo es un PDF; importe el extracto en formato CSV, OFX o QIF."));
+        throw ExchangeError(
+            QStringLiteral("El archivo es un PDF; importe el extracto en formato CSV, OFX o QIF."));
     if (bytes.startsWith("PK\x03\x04"))
-        throw ExchangeError(QStringLiteral("El archivo es una planilla o un archivo comprimido; guárdelo como CSV "
-                                           "para importarlo."));
+        throw ExchangeError(
+            QStringLiteral("El archivo es una planilla o un archivo comprimido; guárdelo como CSV "
+                           "para importarlo."));
     if (looksBinary(bytes))
-        throw ExchangeError(QStringLiteral("El archivo no es de texto (parece un archivo binario); se esperaba un "
-                                           "extracto CSV, OFX o QIF."));
+        throw ExchangeError(
+            QStringLiteral("El archivo no es de texto (parece un archivo binario); se esperaba un "
+                           "extracto CSV, OFX o QIF."));
     const QByteArray head = trimmed.left(4096).toUpper();
     if (head.contains("OFXHEADER") || head.contains("<OFX>"))
         return StatementFormat::Ofx;
@@ -47,8 +51,9 @@ StatementFormat detectStatementFormat(const QByteArray& bytes) {
         return StatementFormat::Qif;
     if (head.startsWith("<?XML") || head.startsWith("<!DOCTYPE") || head.startsWith("<HTML") ||
         head.startsWith("{"))
-        throw ExchangeError(QStringLiteral("Línea 1: el archivo no es un extracto CSV, OFX ni QIF (parece un "
-                                           "documento XML, HTML o JSON)."));
+        throw ExchangeError(
+            QStringLiteral("Línea 1: el archivo no es un extracto CSV, OFX ni QIF (parece un "
+                           "documento XML, HTML o JSON)."));
     return StatementFormat::Csv;
 }
 

@@ -28,9 +28,9 @@ struct StatementOptions {
 // A statement file read with the settings in force.
 struct LoadedStatement {
     StatementFormat format = StatementFormat::Csv;
-    CsvTable table;        // CSV only
-    ColumnMapping mapping; // CSV only: the roles and formats in force
-    QString shape;         // for remembering the settings
+    CsvTable table;         // CSV only
+    ColumnMapping mapping;  // CSV only: the roles and formats in force
+    QString shape;          // for remembering the settings
     QString mappingProblem; // CSV: why the roles cannot be applied; rows empty then
     ReadResult result;
 };

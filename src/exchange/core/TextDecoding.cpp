@@ -15,7 +15,9 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool hasUtf8Bom(const QByteArray& bytes) { return bytes.startsWith("\xEF\xBB\xBF"); }
+bool hasUtf8Bom(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF");
+}
 
 bool isValidUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -38,7 +40,8 @@ QString encodingName(Encoding encoding) {
 }
 
 const QStringList& encodingNames() {
-    static const QStringList names = {encodingName(Encoding::Utf8), encodingName(Encoding::Windows1252),
+    static const QStringList names = {encodingName(Encoding::Utf8),
+                                      encodingName(Encoding::Windows1252),
                                       encodingName(Encoding::Latin1)};
     return names;
 }

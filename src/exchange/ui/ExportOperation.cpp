@@ -1,16 +1,17 @@
 #include "exchange/ui/ExportOperation.h"
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/ExportName.h"
 #include "exchange/core/ExportRows.h"
 #include "exchange/core/ExportWriters.h"
 #include "store/DataControl.h"
 #include "store/StoreError.h"
+#include "ui/common/ErrorMessage.h"
+#include "ui/common/WaitCursor.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace tesorin::exchange {
@@ -20,15 +21,17 @@ bool exportMovements(QWidget* parent, store::DataControl& data, const QString& w
     dialog.setObjectName(QStringLiteral("panExportar"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters({QStringLiteral("Texto separado (*.csv)"), QStringLiteral("Planilla (*.xlsx)"),
-                           QStringLiteral("QIF (*.qif)"), QStringLiteral("OFX (*.ofx)")});
+    dialog.setNameFilters({QStringLiteral("Texto separado (*.csv)"),
+                           QStringLiteral("Planilla (*.xlsx)"), QStringLiteral("QIF (*.qif)"),
+                           QStringLiteral("OFX (*.ofx)")});
     dialog.selectFile(proposedExportName(workAreaName, clock::today()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const QString suffix = filter.section(QStringLiteral("*."), 1).chopped(1);
-        const QStringList chosen = dialog.selectedFiles();
-        if (!chosen.isEmpty())
-            dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + u'.' + suffix);
-    });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            const QString suffix = filter.section(QStringLiteral("*."), 1).chopped(1);
+            const QStringList chosen = dialog.selectedFiles();
+            if (!chosen.isEmpty())
+                dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + u'.' + suffix);
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     QString path = dialog.selectedFiles().front();
@@ -40,28 +43,26 @@ bool exportMovements(QWidget* parent, store::DataControl& data, const QString& w
 bool exportMovementsTo(QWidget* parent, store::DataControl& data, const QString& path) {
     const auto format = exportFormatForPath(path);
     if (!format) {
-        QMessageBox::critical(parent, QStringLiteral("Error"),
-                              QStringLiteral("El nombre debe terminar en .csv, .xlsx, .qif u .ofx."));
+        ui::showError(parent,
+                      QStringLiteral("El nombre debe terminar en .csv, .xlsx, .qif u .ofx."));
         return false;
     }
     if (QFileInfo::exists(path) &&
         QMessageBox::question(parent, QStringLiteral("Pregunta"),
                               QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?")
                                   .arg(QFileInfo(path).fileName()),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
         return false;
     try {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        ui::WaitCursor wait;
         const QString account = QFileInfo(data.DatabaseName()).completeBaseName();
         writeExport(path, viewRows(data), *format, account);
-        QGuiApplication::restoreOverrideCursor();
         return true;
     } catch (const ExchangeError& e) {
-        QGuiApplication::restoreOverrideCursor();
-        QMessageBox::critical(parent, QStringLiteral("Error"), e.message());
+        ui::showError(parent, e.message());
     } catch (const store::StoreError& e) {
-        QGuiApplication::restoreOverrideCursor();
-        QMessageBox::critical(parent, QStringLiteral("Error"), e.message());
+        ui::showStoreError(parent, e);
     }
     return false;
 }

@@ -1,11 +1,13 @@
 #include "exchange/ui/ImportDialog.h"
 
-#include "app/Regional.h"
+#include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/MappingMemory.h"
 #include "exchange/ui/NewAccountsDialog.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
+#include "ui/common/ErrorMessage.h"
+#include "ui/common/Named.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +20,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,16 +29,13 @@
 
 namespace tesorin::exchange {
 
+using ui::named;
+
 namespace {
 
 constexpr int kPreviewRows = 500;
 const QColor kUnreadable(255, 205, 205);
 const QColor kDuplicate(255, 244, 200);
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* buddyLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
@@ -80,7 +78,8 @@ ImportDialog::ImportDialog(store::Database& db, const QString& path, QWidget* pa
 
 void ImportDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
-    m_file = named(new QLabel(QStringLiteral("Archivo: %1").arg(QFileInfo(m_path).fileName())), "archivo");
+    m_file = named(new QLabel(QStringLiteral("Archivo: %1").arg(QFileInfo(m_path).fileName())),
+                   "archivo");
     m_file->setAccessibleName(m_file->text());
     layout->addWidget(m_file);
 
@@ -92,7 +91,8 @@ void ImportDialog::buildControls() {
         m_separator->addItem(separatorText(c), QVariant(QString(c)));
     m_encoding = named(new QComboBox, "codificacion");
     m_encoding->addItems(encodingNames());
-    m_header = named(new QCheckBox(QStringLiteral("La primera fila es el &encabezado")), "encabezado");
+    m_header =
+        named(new QCheckBox(QStringLiteral("La primera fila es el &encabezado")), "encabezado");
     m_dateOrder = named(new QComboBox, "ordenFecha");
     m_dateOrder->addItem(QStringLiteral("día/mes/año"), int(DateOrder::DayMonthYear));
     m_dateOrder->addItem(QStringLiteral("mes/día/año"), int(DateOrder::MonthDayYear));
@@ -118,8 +118,10 @@ void ImportDialog::buildControls() {
     m_detailColumns->setMaximumHeight(90);
     m_amountMode = named(new QComboBox, "modoImporte");
     m_amountMode->addItem(QStringLiteral("Un importe con signo"), int(AmountMode::Signed));
-    m_amountMode->addItem(QStringLiteral("Ingresos y egresos en columnas separadas"), int(AmountMode::IncomeExpense));
-    m_amountMode->addItem(QStringLiteral("Importe y columna débito/crédito"), int(AmountMode::AmountDebitCredit));
+    m_amountMode->addItem(QStringLiteral("Ingresos y egresos en columnas separadas"),
+                          int(AmountMode::IncomeExpense));
+    m_amountMode->addItem(QStringLiteral("Importe y columna débito/crédito"),
+                          int(AmountMode::AmountDebitCredit));
     m_amountColumn = named(new QComboBox, "colImporte");
     m_incomeColumn = named(new QComboBox, "colIngreso");
     m_expenseColumn = named(new QComboBox, "colEgreso");
@@ -136,7 +138,8 @@ void ImportDialog::buildControls() {
     cg->addWidget(m_incomeColumn, 2, 3);
     cg->addWidget(buddyLabel(QStringLiteral("Columna de eg&resos:"), m_expenseColumn), 3, 2);
     cg->addWidget(m_expenseColumn, 3, 3);
-    cg->addWidget(buddyLabel(QStringLiteral("Columna déb&ito/crédito:"), m_debitCreditColumn), 4, 2);
+    cg->addWidget(buddyLabel(QStringLiteral("Columna déb&ito/crédito:"), m_debitCreditColumn), 4,
+                  2);
     cg->addWidget(m_debitCreditColumn, 4, 3);
     settings->addWidget(columns, 1);
 
@@ -145,14 +148,15 @@ void ImportDialog::buildControls() {
     m_oneAccount = named(new QRadioButton(QStringLiteral("Una &cuenta para todas:")), "cuentaUna");
     m_account = named(new QComboBox, "cuenta");
     m_account->setAccessibleName(QStringLiteral("Cuenta para todas las filas"));
-    m_accountFromFile = named(new QRadioButton(QStringLiteral("Cuenta de la co&lumna:")), "cuentaColumna");
+    m_accountFromFile =
+        named(new QRadioButton(QStringLiteral("Cuenta de la co&lumna:")), "cuentaColumna");
     m_accountColumn = named(new QComboBox, "colCuenta");
     m_accountColumn->setAccessibleName(QStringLiteral("Columna de la cuenta"));
     m_oneAccount->setChecked(true);
     m_medium = named(new QComboBox, "medio");
     m_medium->setEditable(true);
-    m_medium->addItems({QStringLiteral("Efectivo"), QStringLiteral("Cheques"), QStringLiteral("Tarjeta"),
-                        QStringLiteral("Otras...")});
+    m_medium->addItems({QStringLiteral("Efectivo"), QStringLiteral("Cheques"),
+                        QStringLiteral("Tarjeta"), QStringLiteral("Otras...")});
     m_medium->setCurrentText(QStringLiteral("Importado"));
     tg->addWidget(m_oneAccount, 0, 0);
     tg->addWidget(m_account, 0, 1);
@@ -185,15 +189,17 @@ void ImportDialog::buildControls() {
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
     auto* buttons = new QDialogButtonBox;
-    m_import = named(buttons->addButton(QStringLiteral("&Importar"), QDialogButtonBox::AcceptRole), "importar");
+    m_import = named(buttons->addButton(QStringLiteral("&Importar"), QDialogButtonBox::AcceptRole),
+                     "importar");
     m_import->setDefault(true);
     named(buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole), "cancelar");
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &ImportDialog::importRows);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    for (QComboBox* box : {m_separator, m_encoding, m_dateOrder, m_decimal, m_dateColumn, m_amountMode,
-                           m_amountColumn, m_incomeColumn, m_expenseColumn, m_debitCreditColumn, m_accountColumn})
+    for (QComboBox* box :
+         {m_separator, m_encoding, m_dateOrder, m_decimal, m_dateColumn, m_amountMode,
+          m_amountColumn, m_incomeColumn, m_expenseColumn, m_debitCreditColumn, m_accountColumn})
         connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::settingsChanged);
     connect(m_header, &QCheckBox::toggled, this, &ImportDialog::settingsChanged);
     connect(m_detailColumns, &QListWidget::itemChanged, this, &ImportDialog::settingsChanged);
@@ -209,8 +215,8 @@ void ImportDialog::fillColumnChoices() {
         return name.isEmpty() ? QStringLiteral("Columna %1").arg(c + 1)
                               : QStringLiteral("%1: %2").arg(c + 1).arg(name);
     };
-    for (QComboBox* box : {m_dateColumn, m_amountColumn, m_incomeColumn, m_expenseColumn, m_debitCreditColumn,
-                           m_accountColumn}) {
+    for (QComboBox* box : {m_dateColumn, m_amountColumn, m_incomeColumn, m_expenseColumn,
+                           m_debitCreditColumn, m_accountColumn}) {
         box->clear();
         box->addItem(QStringLiteral("(ninguna)"), -1);
         for (int c = 0; c < t.fieldCount; ++c)
@@ -229,9 +235,9 @@ void ImportDialog::fillColumnChoices() {
 void ImportDialog::showSettings() {
     m_filling = true;
     const bool csv = m_loaded.format == StatementFormat::Csv;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_separator, m_encoding, m_header, m_dateColumn, m_detailColumns,
-                                                      m_amountMode, m_amountColumn, m_incomeColumn, m_expenseColumn,
-                                                      m_debitCreditColumn})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_separator, m_encoding, m_header, m_dateColumn, m_detailColumns, m_amountMode,
+             m_amountColumn, m_incomeColumn, m_expenseColumn, m_debitCreditColumn})
         w->setEnabled(csv);
     m_dateOrder->setEnabled(m_loaded.format != StatementFormat::Ofx);
     m_decimal->setEnabled(m_loaded.format != StatementFormat::Ofx);
@@ -256,14 +262,17 @@ void ImportDialog::showSettings() {
         selectData(m_decimal, int(m.decimal));
     } else {
         m_accountColumn->clear();
-        m_accountColumn->addItem(m_loaded.format == StatementFormat::Qif ? QStringLiteral("Categoría (L)")
-                                                                         : QStringLiteral("(ninguna)"),
+        m_accountColumn->addItem(m_loaded.format == StatementFormat::Qif
+                                     ? QStringLiteral("Categoría (L)")
+                                     : QStringLiteral("(ninguna)"),
                                  m_loaded.format == StatementFormat::Qif ? 0 : -1);
-        selectData(m_dateOrder, int(m_loaded.format == StatementFormat::Qif ? DateOrder::MonthDayYear
-                                                                            : DateOrder::YearMonthDay));
+        selectData(m_dateOrder,
+                   int(m_loaded.format == StatementFormat::Qif ? DateOrder::MonthDayYear
+                                                               : DateOrder::YearMonthDay));
         selectData(m_decimal, int(DecimalMark::Point));
     }
-    const bool accountColumn = m_accountColumn->currentData().toInt() >= 0 && m_loaded.format != StatementFormat::Ofx;
+    const bool accountColumn =
+        m_accountColumn->currentData().toInt() >= 0 && m_loaded.format != StatementFormat::Ofx;
     m_accountFromFile->setEnabled(m_loaded.format != StatementFormat::Ofx);
     if (!accountColumn)
         m_oneAccount->setChecked(true);
@@ -330,10 +339,10 @@ void ImportDialog::reread(const StatementOptions& options) {
         m_loaded = loadStatement(m_bytes, options);
         m_plan = planImport(m_db, m_loaded.result.rows);
     } catch (const ExchangeError& e) {
-        QMessageBox::critical(this, QStringLiteral("Error"), e.message());
+        ui::showError(this, e.message());
         return;
     } catch (const store::StoreError& e) {
-        QMessageBox::critical(this, QStringLiteral("Error"), e.message());
+        ui::showStoreError(this, e);
         return;
     }
     showSettings();
@@ -349,7 +358,7 @@ void ImportDialog::fillAccounts() {
     try {
         m_account->addItems(accountsFittingRows(m_db, m_plan));
     } catch (const store::StoreError& e) {
-        QMessageBox::critical(this, QStringLiteral("Error"), e.message());
+        ui::showStoreError(this, e);
     }
     const int i = m_account->findText(current);
     m_account->setCurrentIndex(i >= 0 ? i : (m_account->count() > 0 ? 0 : -1));
@@ -385,7 +394,8 @@ void ImportDialog::fillPreview() {
         const PlannedRow& p = m_plan.at(r);
         lineLabels.append(QString::number(p.row.line));
         for (int c = 0; c < p.row.source.size(); ++c)
-            m_asFile->setItem(r, c, new QTableWidgetItem(QString(p.row.source.at(c)).replace(u'\n', u' ')));
+            m_asFile->setItem(
+                r, c, new QTableWidgetItem(QString(p.row.source.at(c)).replace(u'\n', u' ')));
         auto* tick = new QTableWidgetItem;
         if (p.row.readable()) {
             tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -397,15 +407,20 @@ void ImportDialog::fillPreview() {
         if (p.row.readable()) {
             const bool payment = p.row.amount < Money{};
             m_asStored->setItem(r, 1, new QTableWidgetItem(regional::shortDate(p.row.date)));
-            m_asStored->setItem(r, 2, new QTableWidgetItem(fromFile ? p.row.account : m_account->currentText()));
+            m_asStored->setItem(
+                r, 2, new QTableWidgetItem(fromFile ? p.row.account : m_account->currentText()));
             m_asStored->setItem(r, 3, new QTableWidgetItem(p.row.detail));
-            m_asStored->setItem(r, 4, new QTableWidgetItem(regional::currency(payment ? Money{} : p.row.amount)));
-            m_asStored->setItem(r, 5, new QTableWidgetItem(regional::currency(payment ? -p.row.amount : Money{})));
+            m_asStored->setItem(
+                r, 4, new QTableWidgetItem(regional::currency(payment ? Money{} : p.row.amount)));
+            m_asStored->setItem(
+                r, 5, new QTableWidgetItem(regional::currency(payment ? -p.row.amount : Money{})));
             m_asStored->item(r, 4)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_asStored->item(r, 5)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        m_asStored->setItem(r, 6, new QTableWidgetItem(p.row.readable() ? p.duplicateReason : p.row.reason));
-        const QColor colour = !p.row.readable() ? kUnreadable : (p.duplicate ? kDuplicate : QColor());
+        m_asStored->setItem(
+            r, 6, new QTableWidgetItem(p.row.readable() ? p.duplicateReason : p.row.reason));
+        const QColor colour =
+            !p.row.readable() ? kUnreadable : (p.duplicate ? kDuplicate : QColor());
         if (colour.isValid()) {
             const QString why = p.row.readable() ? p.duplicateReason : p.row.reason;
             for (int c = 0; c < m_asStored->columnCount(); ++c)
@@ -448,11 +463,12 @@ void ImportDialog::updateSummary() {
         duplicates += p.duplicate ? 1 : 0;
         unreadable += p.row.readable() ? 0 : 1;
     }
-    QString text = QStringLiteral("%1 filas: %2 se importarán, %3 posibles duplicados, %4 no se pueden leer.")
-                       .arg(m_plan.size())
-                       .arg(ticked)
-                       .arg(duplicates)
-                       .arg(unreadable);
+    QString text =
+        QStringLiteral("%1 filas: %2 se importarán, %3 posibles duplicados, %4 no se pueden leer.")
+            .arg(m_plan.size())
+            .arg(ticked)
+            .arg(duplicates)
+            .arg(unreadable);
     if (m_plan.size() > kPreviewRows)
         text += QStringLiteral(" Se muestran las primeras %1.").arg(kPreviewRows);
     for (const QString& note : m_loaded.result.notes)
@@ -469,7 +485,8 @@ void ImportDialog::importRows() {
     target.medium = m_medium->currentText();
     try {
         if (!target.accountFromFile && target.account.isEmpty()) {
-            QMessageBox::critical(this, QStringLiteral("E r r o r"), QStringLiteral("Debe seleccionar una cuenta"));
+            ui::showError(this, QStringLiteral("Debe seleccionar una cuenta"),
+                          ui::kSpacedErrorTitle);
             return;
         }
         if (target.accountFromFile) {
@@ -485,7 +502,8 @@ void ImportDialog::importRows() {
         int total = 0;
         for (const PlannedRow& p : m_plan)
             total += p.ticked ? 1 : 0;
-        QProgressDialog progress(QStringLiteral("Importando movimientos..."), QStringLiteral("Cancelar"), 0, total, this);
+        QProgressDialog progress(QStringLiteral("Importando movimientos..."),
+                                 QStringLiteral("Cancelar"), 0, total, this);
         progress.setObjectName(QStringLiteral("progresoImportar"));
         progress.setWindowTitle(QStringLiteral("Importar movimientos"));
         progress.setWindowModality(Qt::WindowModal);
@@ -496,18 +514,18 @@ void ImportDialog::importRows() {
             return !progress.wasCanceled();
         });
     } catch (const ExchangeError& e) {
-        QMessageBox::critical(this, QStringLiteral("Error"), e.message());
+        ui::showError(this, e.message());
         return;
     } catch (const store::StoreError& e) {
-        QMessageBox::critical(this, QStringLiteral("Error"),
-                              QStringLiteral("No se importó ningún movimiento. %1").arg(e.message()));
+        ui::showError(this, QStringLiteral("No se importó ningún movimiento. %1").arg(e.message()));
         return;
     }
     if (m_outcome.cancelled)
         return;
     RememberedImport remembered;
     remembered.mapping = m_loaded.mapping;
-    remembered.encoding = m_loaded.format == StatementFormat::Csv ? encodingName(m_loaded.table.encoding) : QString();
+    remembered.encoding =
+        m_loaded.format == StatementFormat::Csv ? encodingName(m_loaded.table.encoding) : QString();
     remembered.account = target.account;
     remembered.medium = target.medium;
     rememberImport(m_loaded.shape, remembered);

@@ -12,8 +12,9 @@ NewAccountsDialog::NewAccountsDialog(const QStringList& names, QWidget* parent) 
     setObjectName(QStringLiteral("panCuentasNuevas"));
     setWindowTitle(QStringLiteral("Pregunta"));
     auto* layout = new QFormLayout(this);
-    auto* text = new QLabel(QStringLiteral("Estas cuentas no están en el plan de cuentas:\n%1\n\n¿Desea crearlas?")
-                                .arg(names.join(QStringLiteral(", "))));
+    auto* text = new QLabel(
+        QStringLiteral("Estas cuentas no están en el plan de cuentas:\n%1\n\n¿Desea crearlas?")
+            .arg(names.join(QStringLiteral(", "))));
     text->setObjectName(QStringLiteral("cuentasNuevas"));
     text->setWordWrap(true);
     text->setAccessibleName(text->text());
@@ -38,6 +39,8 @@ NewAccountsDialog::NewAccountsDialog(const QStringList& names, QWidget* parent) 
     layout->addRow(buttons);
 }
 
-QString NewAccountsDialog::typeCode() const { return m_type->currentData().toString(); }
+QString NewAccountsDialog::typeCode() const {
+    return m_type->currentData().toString();
+}
 
 } // namespace tesorin::exchange

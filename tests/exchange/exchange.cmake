@@ -1,7 +1,0 @@
-tesorin_add_test(NAME tst_statement_readers SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_statement_readers.cpp)
-target_compile_definitions(tst_statement_readers PRIVATE EXCHANGE_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures")
-tesorin_add_test(NAME tst_import_plan SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_import_plan.cpp)
-target_compile_definitions(tst_import_plan PRIVATE EXCHANGE_FIXTURES="${CMAKE_CURRENT_LIST_DIR}/fixtures")
-tesorin_add_test(NAME tst_export SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_export.cpp)
-tesorin_add_test(NAME tst_import_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_import_dialog.cpp GUI)
-tesorin_add_test(NAME tst_export_operation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_export_operation.cpp GUI)
