@@ -19,7 +19,9 @@ class TestPrincipalExchange : public QObject {
     QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path()); }
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
     void cleanup() { TESORIN_VERIFY_NO_WINDOW_LEFT(); }
 
     void importThenExportTheView() {
@@ -43,7 +45,8 @@ private slots:
         });
         driver.then([&](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("panImportar"));
-            ModalDriver::clickLater(ModalDriver::child<QPushButton>(dialog, QStringLiteral("importar")));
+            ModalDriver::clickLater(
+                ModalDriver::child<QPushButton>(dialog, QStringLiteral("importar")));
         });
         window->menuItem(QStringLiteral("menuArcImportar"))->trigger();
         QCOMPARE(driver.pendingSteps(), 0);
