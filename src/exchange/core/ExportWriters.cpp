@@ -89,6 +89,10 @@ void writeXlsx(const QString& path, const QVector<ExportRow>& rows) {
     worksheet_set_column(sheet, 3, 3, 14, nullptr);
     worksheet_set_column(sheet, 4, 5, 16, nullptr);
     worksheet_freeze_panes(sheet, 1, 0);
+    // Printed across one page wide, the header on every page.
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    worksheet_repeat_rows(sheet, 0, 0);
 
     Money income, expense;
     lxw_row_t r = 1;
