@@ -34,6 +34,9 @@ using ui::named;
 namespace {
 
 constexpr int kPreviewRows = 500;
+constexpr int kWidestColumn = 220;
+// The columns of the rows as they will be stored.
+enum StoredColumn { kTick, kNote, kDate, kAccount, kDetail, kIncome, kExpense, kStoredColumns };
 const QColor kUnreadable(255, 205, 205);
 const QColor kDuplicate(255, 244, 200);
 
@@ -183,6 +186,8 @@ void ImportDialog::buildControls() {
     m_asStored = named(new QTableWidget, "vistaGuardar");
     side(QStringLiteral("El archivo &tal como está:"), m_asFile);
     side(QStringLiteral("Cómo se &guardará (las filas marcadas):"), m_asStored);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
     layout->addWidget(splitter, 1);
 
     m_summary = named(new QLabel, "resumen");
@@ -383,19 +388,21 @@ void ImportDialog::fillPreview() {
     m_asFile->setHorizontalHeaderLabels(fileHeader);
     m_asStored->clear();
     m_asStored->setRowCount(rows);
-    m_asStored->setColumnCount(7);
-    m_asStored->setHorizontalHeaderLabels({QStringLiteral("Importar"), QStringLiteral("Fecha"),
+    m_asStored->setColumnCount(kStoredColumns);
+    m_asStored->setHorizontalHeaderLabels({QStringLiteral("Importar"),
+                                           QStringLiteral("Observación"), QStringLiteral("Fecha"),
                                            QStringLiteral("Cuenta"), QStringLiteral("Detalle"),
-                                           QStringLiteral("Ingreso"), QStringLiteral("Egreso"),
-                                           QStringLiteral("Observación")});
+                                           QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
     QStringList lineLabels;
     const bool fromFile = m_accountFromFile->isChecked();
     for (int r = 0; r < rows; ++r) {
         const PlannedRow& p = m_plan.at(r);
         lineLabels.append(QString::number(p.row.line));
-        for (int c = 0; c < p.row.source.size(); ++c)
-            m_asFile->setItem(
-                r, c, new QTableWidgetItem(QString(p.row.source.at(c)).replace(u'\n', u' ')));
+        for (int c = 0; c < p.row.source.size(); ++c) {
+            auto* item = new QTableWidgetItem(QString(p.row.source.at(c)).replace(u'\n', u' '));
+            item->setToolTip(item->text());
+            m_asFile->setItem(r, c, item);
+        }
         auto* tick = new QTableWidgetItem;
         if (p.row.readable()) {
             tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -403,22 +410,28 @@ void ImportDialog::fillPreview() {
         } else {
             tick->setFlags(Qt::ItemIsEnabled);
         }
-        m_asStored->setItem(r, 0, tick);
+        m_asStored->setItem(r, kTick, tick);
+        m_asStored->setItem(
+            r, kNote, new QTableWidgetItem(p.row.readable() ? p.duplicateReason : p.row.reason));
         if (p.row.readable()) {
             const bool payment = p.row.amount < Money{};
-            m_asStored->setItem(r, 1, new QTableWidgetItem(regional::shortDate(p.row.date)));
+            m_asStored->setItem(r, kDate, new QTableWidgetItem(regional::shortDate(p.row.date)));
             m_asStored->setItem(
-                r, 2, new QTableWidgetItem(fromFile ? p.row.account : m_account->currentText()));
-            m_asStored->setItem(r, 3, new QTableWidgetItem(p.row.detail));
+                r, kAccount,
+                new QTableWidgetItem(fromFile ? p.row.account : m_account->currentText()));
+            m_asStored->setItem(r, kDetail, new QTableWidgetItem(p.row.detail));
             m_asStored->setItem(
-                r, 4, new QTableWidgetItem(regional::currency(payment ? Money{} : p.row.amount)));
+                r, kIncome,
+                new QTableWidgetItem(regional::currency(payment ? Money{} : p.row.amount)));
             m_asStored->setItem(
-                r, 5, new QTableWidgetItem(regional::currency(payment ? -p.row.amount : Money{})));
-            m_asStored->item(r, 4)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_asStored->item(r, 5)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                r, kExpense,
+                new QTableWidgetItem(regional::currency(payment ? -p.row.amount : Money{})));
+            m_asStored->item(r, kIncome)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_asStored->item(r, kExpense)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        m_asStored->setItem(
-            r, 6, new QTableWidgetItem(p.row.readable() ? p.duplicateReason : p.row.reason));
+        for (int c = 0; c < kStoredColumns; ++c)
+            if (QTableWidgetItem* item = m_asStored->item(r, c))
+                item->setToolTip(item->text());
         const QColor colour =
             !p.row.readable() ? kUnreadable : (p.duplicate ? kDuplicate : QColor());
         if (colour.isValid()) {
@@ -426,7 +439,8 @@ void ImportDialog::fillPreview() {
             for (int c = 0; c < m_asStored->columnCount(); ++c)
                 if (QTableWidgetItem* item = m_asStored->item(r, c)) {
                     item->setBackground(colour);
-                    item->setToolTip(why);
+                    if (c != kDetail)
+                        item->setToolTip(why);
                 }
             for (int c = 0; c < m_asFile->columnCount(); ++c) {
                 if (!m_asFile->item(r, c))
@@ -437,16 +451,21 @@ void ImportDialog::fillPreview() {
     }
     m_asFile->setVerticalHeaderLabels(lineLabels);
     m_asStored->setVerticalHeaderLabels(lineLabels);
-    m_asFile->resizeColumnsToContents();
-    m_asStored->resizeColumnsToContents();
+    // Long texts are cut so the reason at the right stays in sight; the
+    // whole text is in the cell's tip.
+    for (QTableWidget* table : {m_asFile, m_asStored}) {
+        table->resizeColumnsToContents();
+        for (int c = 0; c < table->columnCount(); ++c)
+            table->setColumnWidth(c, std::min(table->columnWidth(c), kWidestColumn));
+    }
     m_filling = was;
     updateSummary();
 }
 
 void ImportDialog::rowTicked(int row, int column) {
-    if (m_filling || column != 0 || row >= m_plan.size())
+    if (m_filling || column != kTick || row >= m_plan.size())
         return;
-    m_plan[row].ticked = m_asStored->item(row, 0)->checkState() == Qt::Checked;
+    m_plan[row].ticked = m_asStored->item(row, kTick)->checkState() == Qt::Checked;
     updateSummary();
 }
 
