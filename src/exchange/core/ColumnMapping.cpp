@@ -190,7 +190,7 @@ ColumnMapping guessMapping(const CsvTable& table) {
                 else if (!v.trimmed().isEmpty())
                     ++texts;
             }
-            const int half = (values.size() + 1) / 2;
+            const int half = int(values.size() + 1) / 2;
             if (m.date < 0 && dates >= half && dates > 0)
                 m.date = c;
             else if (m.amount < 0 && m.income < 0 && amounts >= half && amounts > 0)

@@ -88,7 +88,7 @@ Shape tableShape(const QVector<CsvRecord>& records) {
     QHash<int, int> count;
     for (const CsvRecord& r : records)
         if (r.fields.size() >= 2)
-            ++count[r.fields.size()];
+            ++count[int(r.fields.size())];
     Shape best;
     for (auto it = count.cbegin(); it != count.cend(); ++it) {
         if (it.value() > best.matches ||

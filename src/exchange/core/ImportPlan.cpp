@@ -193,7 +193,7 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
         if (progress && (done % 500 == 0 || done == total) && !progress(done, total)) {
             outcome.cancelled = true;
             outcome.stored = 0;
-            outcome.skipped = rows.size();
+            outcome.skipped = int(rows.size());
             return outcome; // the transaction rolls back
         }
     }
