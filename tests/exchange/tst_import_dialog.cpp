@@ -114,6 +114,29 @@ private slots:
         QCOMPARE(storedCount(*db), 4);
     }
 
+    void ofxAndQifOpenWithTheirRows_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("accountColumn");
+        QTest::newRow("OFX") << "banco-ofx1.ofx" << 3 << false;
+        QTest::newRow("QIF") << "bank.qif" << 2 << true;
+    }
+    void ofxAndQifOpenWithTheirRows() {
+        QFETCH(QString, file);
+        QFETCH(int, rows);
+        QFETCH(bool, accountColumn);
+        test::TestWorkArea area;
+        auto db = area.open();
+        ImportDialog dialog(*db, QStringLiteral(EXCHANGE_FIXTURES "/") + file);
+        dialog.show();
+        QCOMPARE(dialog.findChild<QTableWidget*>(QStringLiteral("vistaGuardar"))->rowCount(), rows);
+        // The CSV settings do not apply; the account may come from a QIF's categories.
+        QVERIFY(!dialog.findChild<QComboBox*>(QStringLiteral("separador"))->isEnabled());
+        QCOMPARE(dialog.findChild<QRadioButton*>(QStringLiteral("cuentaColumna"))->isEnabled(),
+                 accountColumn);
+        dialog.close();
+    }
+
     void accountsNamedByTheFileAreCreatedWhenAgreed() {
         test::TestWorkArea area;
         auto db = area.open();
