@@ -71,6 +71,31 @@ private slots:
         QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u',')));
         window->close();
     }
+
+    void aFileThatCannotBeReadIsExplained() {
+        test::TestWorkArea area;
+        const QString statement = area.path(QStringLiteral("vacio.csv"));
+        QFile file(statement);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        auto window = test::openMainWindow();
+        QVERIFY(window);
+        ModalDriver driver;
+        driver.then([&](QWidget* w) {
+            auto* choose = qobject_cast<QFileDialog*>(w);
+            QVERIFY(choose);
+            choose->selectFile(statement);
+            QMetaObject::invokeMethod(choose, "accept", Qt::QueuedConnection);
+        });
+        driver.answer(QMessageBox::Ok);
+        window->menuItem(QStringLiteral("menuArcImportar"))->trigger();
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().front().text,
+                 QString::fromUtf8("El archivo está vacío: no hay movimientos para importar."));
+        QCOMPARE(driver.messages().front().icon, QMessageBox::Critical);
+        QCOMPARE(window->Data1().rowCount(), 0L);
+        window->close();
+    }
 };
 
 TESORIN_GUI_TEST_MAIN(TestPrincipalExchange)
