@@ -77,6 +77,24 @@ private slots:
         QCOMPARE(q.text(0), QStringLiteral("Banco Sur"));
     }
 
+    void rolesGivenOnceAreRememberedForTheShape() {
+        test::TestWorkArea area;
+        const QString first = statement(area, "x;01/03/2024;Sueldo;1.000,00\n");
+        QCOMPARE(run({"--importar", first, "--cuenta", "Banco", "--fecha", "2", "--detalle", "3",
+                      "--importe", "4"})
+                     .code,
+                 0);
+        // The next statement of that bank names no columns.
+        const QString second = statement(area, "y;05/03/2024;Agua;-80,00\n");
+        const Run r = run({"--importar", second, "--cuenta", "Banco"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("--detalle 3 --importe 4")), qPrintable(r.out));
+        store::Statement q = area.open()->prepare(
+            QStringLiteral("SELECT Detalle FROM Movimientos ORDER BY idMovimiento"));
+        QVERIFY(q.step() && q.step());
+        QCOMPARE(q.text(0), QStringLiteral("Agua"));
+    }
+
     void refusals_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("extra");
