@@ -26,7 +26,8 @@ QString helpText(const QString& workAreaFolder) {
     return QStringLiteral(
                "Uso: tesorin [-h | --help | --version]\n"
                "     tesorin --importar ARCHIVO --cuenta NOMBRE [--caja CAJA.MDB] [--medio TEXTO]\n"
-               "             [--fecha N] [--detalle N[,N...]] [--importe N | --ingreso N --egreso N]\n"
+               "             [--fecha N] [--detalle N[,N...]]\n"
+               "             [--importe N | --ingreso N --egreso N]\n"
                "             [--separador C] [--decimal C] [--orden-fecha dma|mda|amd]\n"
                "             [--codificacion NOMBRE]\n"
                "     tesorin --exportar ARCHIVO.csv|.xlsx|.qif|.ofx [--caja CAJA.MDB]\n"
