@@ -25,6 +25,13 @@ QString versionText() {
 QString helpText(const QString& workAreaFolder) {
     return QStringLiteral(
                "Uso: tesorin [-h | --help | --version]\n"
+               "     tesorin --importar ARCHIVO --cuenta NOMBRE [--caja CAJA.MDB] [--medio TEXTO]\n"
+               "             [--fecha N] [--detalle N[,N...]]\n"
+               "             [--importe N | --ingreso N --egreso N]\n"
+               "             [--separador C] [--decimal C] [--orden-fecha dma|mda|amd]\n"
+               "             [--codificacion NOMBRE]\n"
+               "     tesorin --exportar ARCHIVO.csv|.xlsx|.qif|.ofx [--caja CAJA.MDB]\n"
+               "             [--cuenta NOMBRE] [--desde FECHA] [--hasta FECHA]\n"
                "\n"
                "%1: control personal de ingresos y gastos.\n"
                "Lleva el registro de los ingresos y los gastos de una persona en cajas,\n"
@@ -34,6 +41,9 @@ QString helpText(const QString& workAreaFolder) {
                "Opciones:\n"
                "  -h, --help    muestra esta ayuda y termina\n"
                "  --version     muestra la versión y termina\n"
+               "  --importar    guarda los movimientos de un extracto CSV, OFX o QIF sin abrir\n"
+               "                la ventana; omite los posibles duplicados\n"
+               "  --exportar    escribe los movimientos que mostraría el filtro de la vista\n"
                "\n"
                "%2\n")
         .arg(versionText(), store::workAreaFolderDescription(workAreaFolder));

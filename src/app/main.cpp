@@ -2,14 +2,17 @@
 #include "app/principal.h"
 #include "base/ProgramInfo.h"
 #include "base/Regional.h"
+#include "exchange/core/ExchangeCommand.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QTranslator>
 
 namespace {
@@ -30,6 +33,18 @@ bool ensureBaseWorkArea() {
     }
 }
 
+// --importar and --exportar run without a window (and without a display).
+int runCommand(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    tesorin::regional::applySystemLocale();
+    // The statement's path is read from the folder the command runs in; work
+    // areas are named in the work-area folder.
+    tesorin::store::setWorkAreaFolder(tesorin::store::defaultWorkAreaFolder());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return tesorin::exchange::runExchangeCommand(QCoreApplication::arguments(), out, err);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +55,11 @@ int main(int argc, char** argv) {
         QCoreApplication core(argc, argv);
         return tesorin::app::answerCommandLine(request);
     }
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (tesorin::exchange::isExchangeCommand(arguments))
+        return runCommand(argc, argv);
     QApplication app(argc, argv);
     // The window belongs to the desktop entry of that name; on X11 its class
     // is the application name, the entry's StartupWMClass.

@@ -1,5 +1,6 @@
 #include "accounts/ui/AccountOperations.h"
 #include "app/principal.h"
+#include "exchange/ui/ExchangeOperations.h"
 #include "movements/ui/MovementGridEvents.h"
 #include "movements/ui/MovementOperations.h"
 #include "movements/ui/ViewOperations.h"
@@ -56,6 +57,12 @@ void principal::conectaAcciones() {
     setMenuHandler(QStringLiteral("menuArcCierra"), [cajas] { cajas->cerrarCaja(); });
     setMenuHandler(QStringLiteral("menuArcAbrir"), [cajas] { cajas->abrirCaja(); });
     setWorkAreaPanelAction([cajas] { cajas->eligeCaja(); });
+
+    auto* intercambio = new exchange::ExchangeOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuArcImportar"),
+                   [intercambio] { intercambio->importarMovimientos(); });
+    setMenuHandler(QStringLiteral("menuArcExportar"),
+                   [intercambio] { intercambio->exportarMovimientos(); });
 
     auto* informes = new reports::ReportOperations(*this, this);
     setMenuHandler(QStringLiteral("menuInfSumas"), [informes] { informes->muestraSumas(); });

@@ -48,18 +48,17 @@ bool principal::handleHover(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched != m_workAreaPanel)
+    // Only a press or a release is a mouse event to look into.
+    if (watched != m_workAreaPanel ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
         return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return false;
+    if (type == QEvent::MouseButtonPress)
         m_bevels.workAreaPanelPressed();
-        return true;
-    }
-    if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+    else
         m_bevels.workAreaPanelReleased();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 // The window's own background, the button bar and the grid.

@@ -125,7 +125,11 @@ private slots:
         QTest::newRow("Archivo") << "&Archivo"
                                  << QStringList{"menuArcNueva|Nueva cuenta de caja",
                                                 "menuArcCierra|Cerrar cuenta de caja",
-                                                "menuArcAbrir|Abrir cuenta de caja", "MenuNada0",
+                                                "menuArcAbrir|Abrir cuenta de caja",
+                                                "MenuNada0",
+                                                "menuArcImportar|Importar movimientos...",
+                                                "menuArcExportar|Exportar movimientos...",
+                                                "menuNadaIntercambio",
                                                 "menuArcSalir|Salir"};
         QTest::newRow("Edición") << "&Edición"
                                  << QStringList{"menuCopiarRegistro|Copiar Registro",

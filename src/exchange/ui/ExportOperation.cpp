@@ -1,0 +1,70 @@
+#include "exchange/ui/ExportOperation.h"
+
+#include "base/Clock.h"
+#include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExportName.h"
+#include "exchange/core/ExportRows.h"
+#include "exchange/core/ExportWriters.h"
+#include "store/DataControl.h"
+#include "store/StoreError.h"
+#include "ui/common/ErrorMessage.h"
+#include "ui/common/WaitCursor.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace tesorin::exchange {
+
+bool exportMovements(QWidget* parent, store::DataControl& data, const QString& workAreaName) {
+    QFileDialog dialog(parent, QStringLiteral("Exportar movimientos"));
+    dialog.setObjectName(QStringLiteral("panExportar"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters({QStringLiteral("Texto separado (*.csv)"),
+                           QStringLiteral("Planilla (*.xlsx)"), QStringLiteral("QIF (*.qif)"),
+                           QStringLiteral("OFX (*.ofx)")});
+    dialog.selectFile(proposedExportName(workAreaName, clock::today()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            const QString suffix = filter.section(QStringLiteral("*."), 1).chopped(1);
+            const QStringList chosen = dialog.selectedFiles();
+            if (!chosen.isEmpty())
+                dialog.selectFile(QFileInfo(chosen.front()).completeBaseName() + u'.' + suffix);
+        });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    QString path = dialog.selectedFiles().front();
+    if (!exportFormatForPath(path))
+        path += u'.' + dialog.selectedNameFilter().section(QStringLiteral("*."), 1).chopped(1);
+    return exportMovementsTo(parent, data, path);
+}
+
+bool exportMovementsTo(QWidget* parent, store::DataControl& data, const QString& path) {
+    const auto format = exportFormatForPath(path);
+    if (!format) {
+        ui::showError(parent,
+                      QStringLiteral("El nombre debe terminar en .csv, .xlsx, .qif u .ofx."));
+        return false;
+    }
+    if (QFileInfo::exists(path) &&
+        QMessageBox::question(parent, QStringLiteral("Pregunta"),
+                              QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?")
+                                  .arg(QFileInfo(path).fileName()),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    try {
+        ui::WaitCursor wait;
+        const QString account = QFileInfo(data.DatabaseName()).completeBaseName();
+        writeExport(path, viewRows(data), *format, account);
+        return true;
+    } catch (const ExchangeError& e) {
+        ui::showError(parent, e.message());
+    } catch (const store::StoreError& e) {
+        ui::showStoreError(parent, e);
+    }
+    return false;
+}
+
+} // namespace tesorin::exchange

@@ -1,0 +1,161 @@
+// tesorin --importar and --exportar, without a window.
+#include "exchange/core/ExchangeCommand.h"
+#include "store/Database.h"
+#include "support/TestWorkArea.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tesorin;
+
+namespace {
+
+struct Run {
+    int code = 0;
+    QString out;
+    QString err;
+};
+
+Run run(const QStringList& arguments) {
+    Run r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.code =
+        exchange::runExchangeCommand(QStringList{QStringLiteral("tesorin")} + arguments, out, err);
+    return r;
+}
+
+int storedCount(store::Database& db) {
+    store::Statement q = db.prepare(QStringLiteral("SELECT count(*) FROM Movimientos"));
+    q.step();
+    return int(q.int64(0));
+}
+
+} // namespace
+
+class TestExchangeCommand : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_settings;
+
+    QString statement(const test::TestWorkArea& area, const QByteArray& bytes) {
+        const QString path = area.path(QStringLiteral("extracto.csv"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
+    void importTwiceSkipsTheDuplicates() {
+        test::TestWorkArea area;
+        // No header: the columns are named on the command line.
+        const QString path =
+            statement(area, "x;01/03/2024;Sueldo;1.000,00\nx;02/03/2024;Luz;-250,00\n");
+        const QStringList args = {"--importar", path, "--cuenta",  "Banco", "--fecha", "2",
+                                  "--detalle",  "3",  "--importe", "4",     "--medio", "Banco Sur"};
+        Run first = run(args);
+        QCOMPARE(first.code, 0);
+        QVERIFY2(first.out.contains(QStringLiteral("--fecha 2 --detalle 3 --importe 4")),
+                 qPrintable(first.out));
+        QVERIFY(first.out.contains(
+            QString::fromUtf8("Se guardaron 2 movimientos en «BASE.MDB»; se omitieron 0")));
+        Run second = run(args);
+        QCOMPARE(second.code, 0);
+        QVERIFY(second.out.contains(
+            QString::fromUtf8("Se guardaron 0 movimientos en «BASE.MDB»; se omitieron 2")));
+        QVERIFY(second.out.contains(QStringLiteral("Línea 1 omitida: Posible duplicado")));
+        auto db = area.open();
+        QCOMPARE(storedCount(*db), 2);
+        store::Statement q = db->prepare(QStringLiteral("SELECT Tipo FROM Movimientos"));
+        QVERIFY(q.step());
+        QCOMPARE(q.text(0), QStringLiteral("Banco Sur"));
+    }
+
+    void rolesGivenOnceAreRememberedForTheShape() {
+        test::TestWorkArea area;
+        const QString first = statement(area, "x;01/03/2024;Sueldo;1.000,00\n");
+        QCOMPARE(run({"--importar", first, "--cuenta", "Banco", "--fecha", "2", "--detalle", "3",
+                      "--importe", "4"})
+                     .code,
+                 0);
+        // The next statement of that bank names no columns.
+        const QString second = statement(area, "y;05/03/2024;Agua;-80,00\n");
+        const Run r = run({"--importar", second, "--cuenta", "Banco"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("--detalle 3 --importe 4")), qPrintable(r.out));
+        store::Statement q = area.open()->prepare(
+            QStringLiteral("SELECT Detalle FROM Movimientos ORDER BY idMovimiento"));
+        QVERIFY(q.step() && q.step());
+        QCOMPARE(q.text(0), QStringLiteral("Agua"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QByteArray good(
+            "Fecha;Concepto;Importe\n01/03/2024;Sueldo;1.000,00\n02/03/2024;Luz;-250,00\n");
+        QTest::newRow("a row that does not read")
+            << QByteArray("Fecha;Concepto;Importe\n01/03/2024;Bien;1,00\n02/03/2024;Mal;uno\n")
+            << QStringList{"--cuenta", "Banco"} << 2
+            << QString::fromUtf8("Línea 3: Importe no reconocido: «uno».");
+        QTest::newRow("an account of one direction for both")
+            << good << QStringList{"--cuenta", "Sueldo"} << 2
+            << QString::fromUtf8("La cuenta «Sueldo» no sirve");
+        QTest::newRow("no account")
+            << good << QStringList{} << 2 << QStringLiteral("--importar necesita --cuenta");
+        QTest::newRow("both amount forms")
+            << good
+            << QStringList{"--cuenta", "Banco", "--importe", "3", "--ingreso", "2", "--egreso", "3"}
+            << 2 << QStringLiteral("no ambos");
+        QTest::newRow("column zero") << good << QStringList{"--cuenta", "Banco", "--fecha", "0"}
+                                     << 2 << QStringLiteral("desde 1");
+        QTest::newRow("empty file") << QByteArray() << QStringList{"--cuenta", "Banco"} << 1
+                                    << QString::fromUtf8("El archivo está vacío");
+    }
+    void refusals() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, extra);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        test::TestWorkArea area;
+        const Run r = run(QStringList{"--importar", statement(area, bytes)} + extra);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(storedCount(*area.open()), 0);
+    }
+
+    void exportTheRowsTheViewFilterWouldShow() {
+        test::TestWorkArea area;
+        {
+            auto db = area.open();
+            test::addMovement(*db, QDate(2024, 2, 28), "Banco", "Antes", test::money("1"), Money{});
+            test::addMovement(*db, QDate(2024, 3, 1), "Banco", "Dentro", test::money("2"), Money{});
+            test::addMovement(*db, QDate(2024, 3, 2), "Sueldo", "Otra cuenta", test::money("3"),
+                              Money{});
+            test::addMovement(*db, QDate(2024, 3, 31), "Banco", "Ultimo dia", Money{},
+                              test::money("4"));
+        }
+        const QString out = area.path(QStringLiteral("marzo.csv"));
+        const Run r = run({"--exportar", out, "--cuenta", "Banco", "--desde", "01/03/2024",
+                           "--hasta", "2024-03-31"});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains(QStringLiteral("Se exportaron 2 movimientos")));
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.mid(1), (QStringList{"1/3/2024;Banco;Dentro;Efectivo;2;0",
+                                            "31/3/2024;Banco;Ultimo dia;Efectivo;0;4"}));
+    }
+};
+
+TESORIN_TEST_MAIN(TestExchangeCommand)
+#include "tst_exchange_command.moc"
