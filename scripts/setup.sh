@@ -14,6 +14,7 @@ tesorin_packages=(
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
     qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
+    mdbtools-dev mdbtools
 )
 
 tesorin_install_packages() {

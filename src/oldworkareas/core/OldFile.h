@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// Reading a Jet file through libmdb. The only place that sees the library.
+namespace tesorin::oldworkareas {
+
+// How a column of the old file keeps its values.
+enum class OldType { Text, Date, Money, Number, YesNo, Other };
+
+class OldTable {
+public:
+    ~OldTable();
+    OldTable(const OldTable&) = delete;
+    OldTable& operator=(const OldTable&) = delete;
+
+    const QString& name() const { return m_name; }
+    const QStringList& columns() const { return m_columns; }
+    OldType type(int column) const { return m_types[std::size_t(column)]; }
+    // The row count the file's table header gives.
+    qint64 rowCount() const;
+
+    // Moves to the next row; false after the last one.
+    bool next();
+    // Whether the current row holds a value in column (an empty text reads
+    // as no value: the library does not tell them apart).
+    bool hasValue(int column) const { return m_lengths[std::size_t(column)] > 0; }
+    // The value as the library writes it: texts in UTF-8, dates as
+    // "yyyy-MM-dd HH:mm:ss", money with four decimals, yes/no as 1 or 0.
+    // Throws StoreError when a text is longer than the reader takes whole.
+    QByteArray value(int column) const;
+
+private:
+    friend class OldFile;
+    OldTable(void* handle, void* table, QString name);
+
+    void* m_table = nullptr;
+    QString m_name;
+    QStringList m_columns;
+    std::vector<OldType> m_types;
+    std::vector<std::vector<char>> m_buffers;
+    std::vector<int> m_lengths;
+};
+
+class OldFile {
+public:
+    // Opens the file read-only. Throws StoreError when libmdb cannot read it.
+    OldFile(const QString& path, const QString& displayName);
+    ~OldFile();
+    OldFile(const OldFile&) = delete;
+    OldFile& operator=(const OldFile&) = delete;
+
+    // The user tables, in the file's catalogue order (system tables left out).
+    QStringList tableNames() const;
+    // table must be one of tableNames(). Throws StoreError.
+    std::unique_ptr<OldTable> openTable(const QString& table);
+
+private:
+    void* m_handle = nullptr;
+    QString m_displayName;
+};
+
+} // namespace tesorin::oldworkareas
