@@ -1,4 +1,5 @@
 #include "app/Money.h"
+#include "oldworkareas/core/ConvertCommand.h"
 #include "oldworkareas/core/JetFile.h"
 #include "oldworkareas/core/OldWorkAreaConversion.h"
 #include "store/Database.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 #include <sqlite3.h>
 
@@ -354,6 +356,31 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ConversionCancelled, convertOldWorkArea(path, hooks));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(filesUnder(m_folder), QStringList{"RAROS.MDB"});
+    }
+
+    void commandLinePrintsTheReportOrTheRefusal_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("inOut");
+        QTest::addColumn<QString>("inErr");
+        QTest::newRow("converted") << "VIEJA.MDB" << 0 << "Movimientos: 7"
+                                   << "";
+        QTest::newRow("refused") << "LIMITE.MDB" << 1 << ""
+                                 << "idMovimiento 2";
+    }
+    void commandLinePrintsTheReportOrTheRefusal() {
+        QFETCH(QString, fixture);
+        QFETCH(int, exitCode);
+        QFETCH(QString, inOut);
+        QFETCH(QString, inErr);
+        const QString path = copyFixture(fixture);
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        QCOMPARE(runConvertCommand(path, outStream, errStream), exitCode);
+        QVERIFY2(out.contains(inOut), qPrintable(out));
+        QVERIFY2(err.contains(inErr), qPrintable(err));
+        QCOMPARE(out.isEmpty(), inOut.isEmpty());
+        QCOMPARE(err.isEmpty(), inErr.isEmpty());
     }
 };
 
