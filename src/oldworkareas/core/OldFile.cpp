@@ -6,8 +6,6 @@
 
 #include <mdbtools.h>
 
-#include <cstring>
-
 namespace tesorin::oldworkareas {
 
 namespace {
@@ -127,7 +125,8 @@ QByteArray OldTable::value(int column) const {
                 "Un texto del campo «%1» de la tabla «%2» es demasiado largo para leerlo "
                 "entero.")
                 .arg(m_columns[column], m_name));
-    return QByteArray(m_buffers[i].data(), qsizetype(std::strlen(m_buffers[i].data())));
+    // Read in place: the bytes stay valid until the next row is fetched.
+    return QByteArray::fromRawData(m_buffers[i].data(), qsizetype(length));
 }
 
 } // namespace tesorin::oldworkareas

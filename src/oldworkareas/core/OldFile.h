@@ -33,6 +33,7 @@ public:
     // The value as the library writes it: texts in UTF-8, dates as
     // "yyyy-MM-dd HH:mm:ss", money with four decimals, yes/no as 1 or 0.
     // Throws StoreError when a text is longer than the reader takes whole.
+    // The bytes are read in place and stay valid until next().
     QByteArray value(int column) const;
 
 private:

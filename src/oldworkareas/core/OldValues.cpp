@@ -8,22 +8,58 @@ namespace tesorin::oldworkareas {
 
 namespace {
 
+// Reads an unsigned run of digits at text[i...], moving i past it.
+bool readDigits(const QByteArray& text, qsizetype& i, qint64& number) {
+    const qsizetype start = i;
+    number = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && i - start < 18)
+        number = number * 10 + (text[i++] - '0');
+    return i > start;
+}
+
 // "yyyy-MM-dd" followed by nothing or " HH:mm:ss"; the year may have fewer
-// than four digits.
+// than four digits. Read byte by byte: a large file has one on every row.
 OldDate readLibraryDate(const QByteArray& value) {
     OldDate date;
-    const qsizetype blank = value.indexOf(' ');
-    const QList<QByteArray> parts = value.left(blank < 0 ? value.size() : blank).split('-');
-    if (parts.size() != 3)
+    qsizetype i = 0;
+    qint64 year = 0, month = 0, day = 0;
+    if (!readDigits(value, i, year) || i >= value.size() || value[i++] != '-' ||
+        !readDigits(value, i, month) || i >= value.size() || value[i++] != '-' ||
+        !readDigits(value, i, day))
         return date;
-    bool yearOk = false, monthOk = false, dayOk = false;
-    date.day = QDate(parts[0].toInt(&yearOk), parts[1].toInt(&monthOk), parts[2].toInt(&dayOk));
-    if (!yearOk || !monthOk || !dayOk)
-        date.day = QDate();
-    const QByteArray time = blank < 0 ? QByteArray() : value.mid(blank + 1);
+    if (i < value.size() && value[i] != ' ')
+        return date;
+    date.day = QDate(int(year), int(month), int(day));
+    const QByteArray time = value.mid(i + 1);
     if (date.day.isValid() && !time.isEmpty() && time != "00:00:00")
         date.droppedTime = QString::fromLatin1(time);
     return date;
+}
+
+// The library's money and number texts: an optional '-', digits, and up to
+// four decimals after a '.'. Anything else goes to the general reading.
+std::optional<Money> readLibraryAmount(const QByteArray& value) {
+    qsizetype i = 0;
+    const bool negative = !value.isEmpty() && value[0] == '-';
+    if (negative)
+        ++i;
+    qint64 whole = 0;
+    if (!readDigits(value, i, whole))
+        return Money::fromPlainText(QString::fromLatin1(value));
+    qint64 fraction = 0;
+    if (i < value.size() && value[i] == '.') {
+        const qsizetype start = ++i;
+        if (!readDigits(value, i, fraction) || i - start > 4)
+            return Money::fromPlainText(QString::fromLatin1(value));
+        for (qsizetype places = i - start; places < 4; ++places)
+            fraction *= 10;
+    }
+    if (i != value.size() || whole > Money::kLimitUnits / Money::kScale)
+        return Money::fromPlainText(QString::fromLatin1(value));
+    const qint64 units = whole * Money::kScale + fraction;
+    if (units > Money::kLimitUnits)
+        return std::nullopt;
+    return Money::fromUnits(negative ? -units : units);
 }
 
 } // namespace
@@ -42,7 +78,7 @@ OldDate readOldDate(OldType type, const QByteArray& value) {
 std::optional<Money> readOldMoney(OldType type, const QByteArray& value) {
     std::optional<Money> amount;
     if (type == OldType::Money || type == OldType::Number)
-        amount = Money::fromPlainText(QString::fromLatin1(value));
+        amount = readLibraryAmount(value);
     else if (type == OldType::Text)
         amount = regional::readNumber(QString::fromUtf8(value));
     if (amount && !amount->isStorable())

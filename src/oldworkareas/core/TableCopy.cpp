@@ -148,45 +148,73 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
 
     const QString idField = idFieldOf(newTable);
     const int idColumn = idField.isEmpty() ? -1 : int(newColumns.indexOf(idField));
+    const int idSource = idColumn < 0 ? -1 : source[std::size_t(idColumn)];
     const bool isMovements = newTable == QLatin1String("Movimientos");
-    const bool isAccounts = newTable == QLatin1String("Cuentas");
     const bool isSchedules = newTable == QLatin1String("Programa");
+
+    // How each new column is filled, decided once for the whole table.
+    enum class Role { Plain, Income, Expense, AccountType };
+    struct Plan {
+        int source;
+        store::FieldKind kind;
+        Role role;
+        OldType oldType;
+    };
+    std::vector<Plan> plans;
+    for (qsizetype j = 0; j < newColumns.size(); ++j) {
+        const QString& column = newColumns[j];
+        const int k = source[std::size_t(j)];
+        Plan plan{k, store::fieldKind(newTable, column), Role::Plain,
+                  k >= 0 ? old->type(k) : OldType::Other};
+        if (isSchedules && column == QLatin1String("UltimaFecha"))
+            plan.kind = store::FieldKind::Date;
+        if (isMovements && column == QLatin1String("Ingreso"))
+            plan.role = Role::Income;
+        else if (isMovements && column == QLatin1String("Egreso"))
+            plan.role = Role::Expense;
+        else if (newTable == QLatin1String("Cuentas") && column == QLatin1String("Tipo"))
+            plan.role = Role::AccountType;
+        plans.push_back(plan);
+    }
 
     qint64 row = 0;
     while (old->next()) {
         ++row;
-        const int idSource = idColumn < 0 ? -1 : source[std::size_t(idColumn)];
-        const QByteArray id =
-            idSource >= 0 && old->hasValue(idSource) ? old->value(idSource) : QByteArray();
-        const QString label = rowLabel(newTable, idField, id, row);
-        const QString who = isMovements ? QStringLiteral("Movimiento %1").arg(QString::fromUtf8(id))
-                            : isSchedules ? QStringLiteral("Programa %1").arg(QString::fromUtf8(id))
-                                          : QStringLiteral("Tabla «%1», %2").arg(newTable, label);
+        // Names of the row for notes and messages, made only when one is written.
+        const auto id = [&] {
+            return idSource >= 0 && old->hasValue(idSource)
+                       ? QString::fromUtf8(old->value(idSource))
+                       : QString();
+        };
+        const auto label = [&] { return rowLabel(newTable, idField, id().toUtf8(), row); };
+        const auto who = [&] {
+            return isMovements   ? QStringLiteral("Movimiento %1").arg(id())
+                   : isSchedules ? QStringLiteral("Programa %1").arg(id())
+                                 : QStringLiteral("Tabla «%1», %2").arg(newTable, label());
+        };
 
-        for (qsizetype j = 0; j < newColumns.size(); ++j) {
+        for (std::size_t j = 0; j < plans.size(); ++j) {
+            const Plan& plan = plans[j];
             const int place = int(j) + 1;
-            const int k = source[std::size_t(j)];
-            const QString& column = newColumns[j];
-            const bool present = k >= 0 && old->hasValue(k);
-            const QByteArray value = present ? old->value(k) : QByteArray();
-            store::FieldKind kind = store::fieldKind(newTable, column);
-            if (isSchedules && column == QLatin1String("UltimaFecha"))
-                kind = store::FieldKind::Date;
+            const QString& column = newColumns[qsizetype(j)];
+            const bool present = plan.source >= 0 && old->hasValue(plan.source);
+            const QByteArray value = present ? old->value(plan.source) : QByteArray();
 
-            switch (kind) {
+            switch (plan.kind) {
             case store::FieldKind::Money: {
-                std::optional<Money> amount =
-                    present ? readOldMoney(old->type(k), value) : std::optional<Money>(Money());
+                const std::optional<Money> amount =
+                    present ? readOldMoney(plan.oldType, value) : std::optional<Money>(Money());
                 if (!amount)
                     throw store::StoreError(
                         QStringLiteral("La caja %1 no se convirtió: en la tabla «%2», %3, el "
                                        "importe %4 de %5 supera lo que Tesorin guarda (hasta "
                                        "±900.000.000.000). No se escribió nada y el archivo "
                                        "original queda como estaba.")
-                            .arg(m_displayName, newTable, label, QString::fromUtf8(value), column));
-                if (isMovements && column == QLatin1String("Ingreso"))
+                            .arg(m_displayName, newTable, label(), QString::fromUtf8(value),
+                                 column));
+                if (plan.role == Role::Income)
                     totals.incomeUnits += amount->units();
-                else if (isMovements && column == QLatin1String("Egreso"))
+                else if (plan.role == Role::Expense)
                     totals.expenseUnits += amount->units();
                 sqlite3_bind_double(insert.stmt, place, amount->toStored());
                 break;
@@ -195,14 +223,15 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
                 if (!present) {
                     sqlite3_bind_null(insert.stmt, place);
                     if (isMovements)
-                        note(QStringLiteral("%1: no tenía fecha; se conserva sin fecha.").arg(who));
+                        note(QStringLiteral("%1: no tenía fecha; se conserva sin fecha.")
+                                 .arg(who()));
                     break;
                 }
-                const OldDate date = readOldDate(old->type(k), value);
+                const OldDate date = readOldDate(plan.oldType, value);
                 if (!date.day.isValid()) {
                     sqlite3_bind_null(insert.stmt, place);
                     note(QStringLiteral("%1: %2 «%3» no se lee como fecha; queda vacío.")
-                             .arg(who, column, QString::fromUtf8(value)));
+                             .arg(who(), column, QString::fromUtf8(value)));
                     break;
                 }
                 const QByteArray day = storedDay(date.day);
@@ -210,10 +239,10 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
                                   SQLITE_TRANSIENT);
                 if (!date.droppedTime.isEmpty())
                     note(QStringLiteral("%1: %2 tenía la hora %3; se guardó solo el día.")
-                             .arg(who, column, date.droppedTime));
-                else if (old->type(k) != OldType::Date)
+                             .arg(who(), column, date.droppedTime));
+                else if (plan.oldType != OldType::Date)
                     note(QStringLiteral("%1: %2 «%3» se guardó como la fecha %4.")
-                             .arg(who, column, QString::fromUtf8(value),
+                             .arg(who(), column, QString::fromUtf8(value),
                                   regional::shortDate(date.day)));
                 break;
             }
@@ -232,10 +261,10 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
             case store::FieldKind::Any:
                 sqlite3_bind_text(insert.stmt, place, value.constData(), int(value.size()),
                                   SQLITE_TRANSIENT);
-                if (isAccounts && column == QLatin1String("Tipo") && !isKnownAccountType(value))
+                if (plan.role == Role::AccountType && !isKnownAccountType(value))
                     note(QStringLiteral("La cuenta «%1» tiene el tipo desconocido «%2»; se "
                                         "conserva tal cual.")
-                             .arg(QString::fromUtf8(id), QString::fromUtf8(value)));
+                             .arg(id(), QString::fromUtf8(value)));
                 break;
             }
         }
