@@ -1,16 +1,28 @@
 #include "oldworkareas/core/ConversionReport.h"
 
-#include "app/Money.h"
 #include "app/Regional.h"
+
+#include <QLocale>
 
 namespace tesorin::oldworkareas {
 
 namespace {
 
-// A sum too large for the currency form stays a plain decimal text.
+// An exact sum in the regional form, with every decimal it has (at least
+// two): "$ 900.000.000.099,9998". Sums may exceed what Money holds.
 QString amountText(const QString& plain) {
-    const std::optional<Money> amount = Money::fromPlainText(plain);
-    return amount ? regional::currency(*amount) : plain;
+    const QLocale loc = regional::locale();
+    const bool negative = plain.startsWith(u'-');
+    const QString digits = negative ? plain.mid(1) : plain;
+    const QString whole = digits.section(u'.', 0, 0);
+    QString fraction = digits.section(u'.', 1);
+    while (fraction.size() < 2)
+        fraction += u'0';
+    bool fits = false;
+    const qlonglong number = whole.toLongLong(&fits);
+    return QStringLiteral("%1%2 %3%4%5")
+        .arg(negative ? QStringLiteral("-") : QString(), loc.currencySymbol(),
+             fits ? loc.toString(number) : whole, loc.decimalPoint(), fraction);
 }
 
 } // namespace

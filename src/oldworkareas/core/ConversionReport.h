@@ -23,8 +23,8 @@ struct ConversionReport {
     qint64 notesLeftOut = 0; // further notes beyond those listed
 };
 
-// The report as the user reads it, in Spanish; amounts in the regional
-// currency form.
+// The report as the user reads it, in Spanish; the sums in the regional
+// form with every decimal they have.
 QString reportText(const ConversionReport& report);
 
 } // namespace tesorin::oldworkareas
