@@ -1,4 +1,4 @@
-#include "app/Money.h"
+#include "base/Money.h"
 #include "oldworkareas/core/ConvertCommand.h"
 #include "oldworkareas/core/JetFile.h"
 #include "oldworkareas/core/OldWorkAreaConversion.h"

@@ -1,6 +1,6 @@
 #include "oldworkareas/core/ConversionReport.h"
 
-#include "app/Regional.h"
+#include "base/Regional.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "oldworkareas/core/OldValues.h"
 
-#include "app/Regional.h"
+#include "base/Regional.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "oldworkareas/core/OldWorkAreaConversion.h"
 
-#include "app/Money.h"
+#include "base/Money.h"
 #include "oldworkareas/core/JetFile.h"
 #include "oldworkareas/core/OldFile.h"
 #include "oldworkareas/core/TableCopy.h"

@@ -1,6 +1,6 @@
 #include "oldworkareas/core/TableCopy.h"
 
-#include "app/Regional.h"
+#include "base/Regional.h"
 #include "oldworkareas/core/OldValues.h"
 #include "store/Schema.h"
 #include "store/SqliteError.h"
