@@ -24,7 +24,7 @@ QString versionText() {
 
 QString helpText(const QString& workAreaFolder) {
     return QStringLiteral(
-               "Uso: tesorin [-h | --help | --version]\n"
+               "Uso: tesorin [-h | --help | --version | --convertir ARCHIVO.MDB]\n"
                "\n"
                "%1: control personal de ingresos y gastos.\n"
                "Lleva el registro de los ingresos y los gastos de una persona en cajas,\n"
@@ -34,6 +34,10 @@ QString helpText(const QString& workAreaFolder) {
                "Opciones:\n"
                "  -h, --help    muestra esta ayuda y termina\n"
                "  --version     muestra la versión y termina\n"
+               "  --convertir ARCHIVO.MDB\n"
+               "                convierte una caja del programa anterior para usarla en\n"
+               "                Tesorin (el original queda en la carpeta «anteriores»),\n"
+               "                muestra el informe y termina\n"
                "\n"
                "%2\n")
         .arg(versionText(), store::workAreaFolderDescription(workAreaFolder));
