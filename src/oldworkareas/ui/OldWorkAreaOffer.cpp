@@ -5,9 +5,12 @@
 #include "oldworkareas/ui/ConversionQuestion.h"
 #include "oldworkareas/ui/ConversionReportDialog.h"
 #include "store/StoreError.h"
+#include "ui/common/ErrorMessage.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
+
+#include <optional>
 
 namespace tesorin::oldworkareas {
 
@@ -15,27 +18,31 @@ bool offerOldWorkAreaConversion(QWidget* parent, const QString& path) {
     const QString fileName = QFileInfo(path).fileName().toUpper();
     if (!askToConvert(parent, fileName))
         return false;
-    ConversionReport report;
+    std::optional<ConversionReport> report;
+    std::optional<store::StoreError> refusal;
     {
+        // Gone before any message: its timer would show it over one.
         ConversionProgressDialog progress(fileName, parent);
         ConversionHooks hooks;
         hooks.progress = progress.callback();
         try {
             report = convertOldWorkArea(path, hooks);
         } catch (const ConversionCancelled&) {
-            progress.close();
-            QMessageBox::information(parent, QStringLiteral("Conversión cancelada"),
-                                     QStringLiteral("La caja %1 no se convirtió y quedó como "
-                                                    "estaba.")
-                                         .arg(fileName));
-            return false;
-        } catch (const store::StoreError& refusal) {
-            progress.close();
-            QMessageBox::critical(parent, QStringLiteral("Error"), refusal.message());
-            return false;
+        } catch (const store::StoreError& failure) {
+            refusal = failure;
         }
     }
-    ConversionReportDialog(report, parent).exec();
+    if (refusal) {
+        ui::showStoreError(parent, *refusal);
+        return false;
+    }
+    if (!report) {
+        QMessageBox::information(
+            parent, QStringLiteral("Conversión cancelada"),
+            QStringLiteral("La caja %1 no se convirtió y quedó como estaba.").arg(fileName));
+        return false;
+    }
+    ConversionReportDialog(*report, parent).exec();
     return true;
 }
 
