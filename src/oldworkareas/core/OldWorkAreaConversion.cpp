@@ -15,6 +15,7 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace tesorin::oldworkareas {
@@ -131,6 +132,15 @@ void keepOriginal(const QString& path, const QString& keptPath, const QString& d
                 .arg(displayName, kKeptFolder));
 }
 
+// Makes the names just given in folder last through a power cut.
+void syncFolder(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 QString temporaryPathFor(const QString& path) {
@@ -188,6 +198,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
         const QString keptFile = keptName(kept, displayName);
         keepOriginal(path, kept.filePath(keptFile), displayName);
         keptPath = kept.filePath(keptFile);
+        syncFolder(kept.path());
         step(ConversionStep::OriginalKept);
 
         // One rename puts the new file in place of the old one: the name
@@ -198,6 +209,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
                 QStringLiteral("La caja %1 no se convirtió: no se pudo poner el archivo nuevo en "
                                "su lugar.")
                     .arg(displayName));
+        syncFolder(info.dir().path());
 
         ConversionReport report;
         report.fileName = displayName;
