@@ -17,11 +17,11 @@ namespace {
 constexpr int kNotesListed = 200;
 constexpr qint64 kProgressEvery = 1024;
 
-QString rowLabel(const QString& table, const QString& idField, const QByteArray& id, qint64 row) {
-    if (table.compare(QLatin1String("Cuentas"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("cuenta «%1»").arg(QString::fromUtf8(id));
+QString rowLabel(const QString& table, const QString& idField, const QString& id, qint64 row) {
+    if (table == QLatin1String("Cuentas"))
+        return QStringLiteral("cuenta «%1»").arg(id);
     if (!idField.isEmpty())
-        return QStringLiteral("fila %1 %2").arg(idField, QString::fromUtf8(id));
+        return QStringLiteral("fila %1 %2").arg(idField, id);
     return QStringLiteral("fila %1").arg(row);
 }
 
@@ -186,7 +186,7 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
                        ? QString::fromUtf8(old->value(idSource))
                        : QString();
         };
-        const auto label = [&] { return rowLabel(newTable, idField, id().toUtf8(), row); };
+        const auto label = [&] { return rowLabel(newTable, idField, id(), row); };
         const auto who = [&] {
             return isMovements   ? QStringLiteral("Movimiento %1").arg(id())
                    : isSchedules ? QStringLiteral("Programa %1").arg(id())
