@@ -276,6 +276,15 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
         if (m_progress && m_done % kProgressEvery == 0 && !m_progress(m_done, m_total))
             throw ConversionCancelled();
     }
+    // The table's own count in the old file: a row the library skipped
+    // would otherwise go unnoticed.
+    if (row != old->rowCount())
+        throw store::StoreError(
+            QStringLiteral("La caja %1 no se convirtió: de la tabla «%2» se leyeron %3 filas y el "
+                           "archivo dice tener %4. El archivo original queda como estaba.")
+                .arg(m_displayName, newTable)
+                .arg(row)
+                .arg(old->rowCount()));
     totals.rows.append({newTable, row});
 }
 
