@@ -25,13 +25,13 @@ namespace {
 const QString kKeptFolder = QStringLiteral("anteriores");
 
 // A plain decimal text of a sum that may exceed what Money holds.
-QString plainUnits(__int128 units) {
+QString plainUnits(WideUnits units) {
     const bool negative = units < 0;
-    unsigned __int128 magnitude = negative ? -static_cast<unsigned __int128>(units) : units;
-    const unsigned __int128 whole = magnitude / Money::kScale;
+    const auto magnitude = static_cast<UnsignedWideUnits>(negative ? -units : units);
+    const UnsignedWideUnits whole = magnitude / Money::kScale;
     const int fraction = int(magnitude % Money::kScale);
     QString digits;
-    unsigned __int128 rest = whole;
+    UnsignedWideUnits rest = whole;
     do {
         digits.prepend(QChar(u'0' + int(rest % 10)));
         rest /= 10;
@@ -85,7 +85,7 @@ qint64 countRows(sqlite3* db, const QString& table, const QString& displayName) 
 }
 
 // Reads every amount back as the program will, and adds them exactly.
-void sumMovements(sqlite3* db, const QString& displayName, __int128& income, __int128& expense) {
+void sumMovements(sqlite3* db, const QString& displayName, WideUnits& income, WideUnits& expense) {
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(db, "SELECT Ingreso, Egreso FROM Movimientos", -1, &stmt, nullptr);
     if (rc == SQLITE_OK) {
@@ -112,7 +112,7 @@ void check(sqlite3* db, const CopyTotals& totals, const QString& displayName) {
         if (countRows(db, table.table, displayName) != table.rows)
             throw mismatch(QStringLiteral("filas de %1").arg(table.table));
     }
-    __int128 income = 0, expense = 0;
+    WideUnits income = 0, expense = 0;
     sumMovements(db, displayName, income, expense);
     if (income != totals.incomeUnits)
         throw mismatch(QStringLiteral("suma de Ingreso"));

@@ -10,11 +10,15 @@ struct sqlite3;
 // file, value by value.
 namespace tesorin::oldworkareas {
 
+// Sums of many amounts may exceed what 64 bits hold.
+__extension__ typedef __int128 WideUnits;
+__extension__ typedef unsigned __int128 UnsignedWideUnits;
+
 // What the copy read, to check the new file against.
 struct CopyTotals {
     QList<TableRows> rows;
-    __int128 incomeUnits = 0; // sums of Ingreso and Egreso in ten-thousandths
-    __int128 expenseUnits = 0;
+    WideUnits incomeUnits = 0; // sums of Ingreso and Egreso in ten-thousandths
+    WideUnits expenseUnits = 0;
 };
 
 class TableCopy {
