@@ -3,6 +3,7 @@
 #include "store/StoreError.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <mdbtools.h>
 
@@ -13,6 +14,8 @@ namespace {
 // Wide enough for the longest memo the old program could hold (65.535
 // characters, up to three bytes each in UTF-8) and the terminating zero.
 constexpr std::size_t kBindSize = 256 * 1024;
+// Jet's currency: a little-endian count of ten-thousandths.
+constexpr int kMoneyBytes = 8;
 
 MdbHandle* handleOf(void* handle) {
     return static_cast<MdbHandle*>(handle);
@@ -90,7 +93,7 @@ std::unique_ptr<OldTable> OldFile::openTable(const QString& table) {
 }
 
 OldTable::OldTable(void* handle, void* table, QString name)
-    : m_table(table), m_name(std::move(name)) {
+    : m_handle(handle), m_table(table), m_name(std::move(name)) {
     auto* def = static_cast<MdbTableDef*>(table);
     const std::size_t count = def->num_cols;
     m_buffers.resize(count);
@@ -99,6 +102,10 @@ OldTable::OldTable(void* handle, void* table, QString name)
         auto* column = static_cast<MdbColumn*>(g_ptr_array_index(def->columns, i));
         m_columns.append(QString::fromUtf8(column->name));
         m_types.push_back(oldType(column->col_type));
+        m_columnHandles.push_back(column);
+        // Money is read from the row itself, never as the library's text.
+        if (m_types.back() == OldType::Money)
+            continue;
         m_buffers[i].assign(handleOf(handle)->bind_size, '\0');
         mdb_bind_column(def, int(i) + 1, m_buffers[i].data(), &m_lengths[i]);
     }
@@ -116,8 +123,29 @@ bool OldTable::next() {
     return mdb_fetch_row(static_cast<MdbTableDef*>(m_table)) != 0;
 }
 
+bool OldTable::hasValue(int column) const {
+    const std::size_t i = std::size_t(column);
+    if (m_types[i] == OldType::Money)
+        return static_cast<MdbColumn*>(m_columnHandles[i])->cur_value_len == kMoneyBytes;
+    return m_lengths[i] > 0;
+}
+
+qint64 OldTable::moneyUnits(int column) const {
+    const auto* located = static_cast<MdbColumn*>(m_columnHandles[std::size_t(column)]);
+    return qFromLittleEndian<qint64>(handleOf(m_handle)->pg_buf + located->cur_value_start);
+}
+
+QByteArray OldTable::moneyText(int column) const {
+    const qint64 units = moneyUnits(column);
+    const quint64 magnitude = units < 0 ? 0 - quint64(units) : quint64(units);
+    return (units < 0 ? "-" : "") + QByteArray::number(magnitude / 10000) + '.' +
+           QByteArray::number(magnitude % 10000).rightJustified(4, '0');
+}
+
 QByteArray OldTable::value(int column) const {
     const std::size_t i = std::size_t(column);
+    if (m_types[i] == OldType::Money)
+        return moneyText(column);
     const auto length = std::size_t(m_lengths[i]);
     if (length + 1 >= m_buffers[i].size())
         throw store::StoreError(

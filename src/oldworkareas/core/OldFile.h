@@ -29,23 +29,32 @@ public:
     bool next();
     // Whether the current row holds a value in column (an empty text reads
     // as no value: the library does not tell them apart).
-    bool hasValue(int column) const { return m_lengths[std::size_t(column)] > 0; }
+    bool hasValue(int column) const;
     // The value as the library writes it: texts in UTF-8, dates as
-    // "yyyy-MM-dd HH:mm:ss", money with four decimals, yes/no as 1 or 0.
+    // "yyyy-MM-dd HH:mm:ss", yes/no as 1 or 0; money as moneyText().
     // Throws StoreError when a text is longer than the reader takes whole.
     // The bytes are read in place and stay valid until next().
     QByteArray value(int column) const;
+    // A money column's value: Jet keeps currency as a count of
+    // ten-thousandths in eight bytes, which the library locates in the row.
+    // Read as the number it is, since the library's decimal text of it costs
+    // more than the rest of the row.
+    qint64 moneyUnits(int column) const;
+    // Its plain decimal text with four places ("-12.3400").
+    QByteArray moneyText(int column) const;
 
 private:
     friend class OldFile;
     OldTable(void* handle, void* table, QString name);
 
+    void* m_handle = nullptr;
     void* m_table = nullptr;
     QString m_name;
     QStringList m_columns;
     std::vector<OldType> m_types;
     std::vector<std::vector<char>> m_buffers;
     std::vector<int> m_lengths;
+    std::vector<void*> m_columnHandles;
 };
 
 class OldFile {

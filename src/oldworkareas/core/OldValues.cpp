@@ -86,6 +86,15 @@ std::optional<Money> readOldMoney(OldType type, const QByteArray& value) {
     return amount;
 }
 
+std::optional<Money> storableMoney(qint64 units) {
+    if (units < -Money::kLimitUnits || units > Money::kLimitUnits)
+        return std::nullopt;
+    const Money amount = Money::fromUnits(units);
+    if (!amount.isStorable())
+        return std::nullopt;
+    return amount;
+}
+
 QByteArray storedDay(const QDate& day) {
     return day.toString(Qt::ISODate).toLatin1();
 }

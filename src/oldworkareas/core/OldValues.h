@@ -24,6 +24,10 @@ OldDate readOldDate(OldType type, const QByteArray& value);
 // the new store cannot keep to the last ten-thousandth.
 std::optional<Money> readOldMoney(OldType type, const QByteArray& value);
 
+// A count of ten-thousandths as the new store keeps it; empty when it is
+// beyond the limit or the store would not keep it exactly.
+std::optional<Money> storableMoney(qint64 units);
+
 // The day as the new store keeps it: "yyyy-MM-dd".
 QByteArray storedDay(const QDate& day);
 

@@ -198,20 +198,24 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
             const int place = int(j) + 1;
             const QString& column = newColumns[qsizetype(j)];
             const bool present = plan.source >= 0 && old->hasValue(plan.source);
-            const QByteArray value = present ? old->value(plan.source) : QByteArray();
+            // A money column is read as its number; its text is made only for a message.
+            const bool rawMoney = plan.oldType == OldType::Money;
+            const QByteArray value = present && !rawMoney ? old->value(plan.source) : QByteArray();
 
             switch (plan.kind) {
             case store::FieldKind::Money: {
                 const std::optional<Money> amount =
-                    present ? readOldMoney(plan.oldType, value) : std::optional<Money>(Money());
+                    !present   ? std::optional<Money>(Money())
+                    : rawMoney ? storableMoney(old->moneyUnits(plan.source))
+                               : readOldMoney(plan.oldType, value);
                 if (!amount)
                     throw store::StoreError(
                         QStringLiteral("La caja %1 no se convirtió: en la tabla «%2», %3, el "
                                        "importe %4 de %5 supera lo que Tesorin guarda (hasta "
                                        "±900.000.000.000). No se escribió nada y el archivo "
                                        "original queda como estaba.")
-                            .arg(m_displayName, newTable, label(), QString::fromUtf8(value),
-                                 column));
+                            .arg(m_displayName, newTable, label(),
+                                 QString::fromUtf8(old->value(plan.source)), column));
                 if (plan.role == Role::Income)
                     totals.incomeUnits += amount->units();
                 else if (plan.role == Role::Expense)
