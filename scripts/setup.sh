@@ -15,6 +15,7 @@ tesorin_packages=(
     xvfb xauth poppler-utils fonts-dejavu-core
     qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
     libofx-dev libxlsxwriter-dev unzip
+    mdbtools-dev mdbtools
 )
 
 tesorin_install_packages() {

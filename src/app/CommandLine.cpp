@@ -25,6 +25,7 @@ QString versionText() {
 QString helpText(const QString& workAreaFolder) {
     return QStringLiteral(
                "Uso: tesorin [-h | --help | --version]\n"
+               "     tesorin --convertir ARCHIVO.MDB\n"
                "     tesorin --importar ARCHIVO --cuenta NOMBRE [--caja CAJA.MDB] [--medio TEXTO]\n"
                "             [--fecha N] [--detalle N[,N...]]\n"
                "             [--importe N | --ingreso N --egreso N]\n"
@@ -44,6 +45,10 @@ QString helpText(const QString& workAreaFolder) {
                "  --importar    guarda los movimientos de un extracto CSV, OFX o QIF sin abrir\n"
                "                la ventana; omite los posibles duplicados\n"
                "  --exportar    escribe los movimientos que mostraría el filtro de la vista\n"
+               "  --convertir ARCHIVO.MDB\n"
+               "                convierte una caja del programa anterior para usarla en\n"
+               "                Tesorin (el original queda en la carpeta «anteriores»),\n"
+               "                muestra el informe y termina\n"
                "\n"
                "%2\n")
         .arg(versionText(), store::workAreaFolderDescription(workAreaFolder));

@@ -3,6 +3,7 @@
 #include "base/ProgramInfo.h"
 #include "base/Regional.h"
 #include "exchange/core/ExchangeCommand.h"
+#include "oldworkareas/core/ConvertCommand.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
@@ -43,12 +44,26 @@ int runCommand(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return tesorin::exchange::runExchangeCommand(QCoreApplication::arguments(), out, err);
+// "tesorin --convertir ARCHIVO.MDB": converts an old work area without a
+// window and prints the report.
+int convertFromCommandLine(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    tesorin::regional::applySystemLocale();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (argc != 3) {
+        err << QStringLiteral("Uso: tesorin --convertir ARCHIVO.MDB") << Qt::endl;
+        return 2;
+    }
+    return tesorin::oldworkareas::runConvertCommand(QString::fromLocal8Bit(argv[2]), out, err);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Tesorin"));
+    if (argc >= 2 && qstrcmp(argv[1], "--convertir") == 0)
+        return convertFromCommandLine(argc, argv);
     // --help and --version answer without a window, so also without a display.
     const auto request = tesorin::app::readCommandLine(argc, argv);
     if (request != tesorin::app::CommandLineRequest::Run) {

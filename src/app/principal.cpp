@@ -4,7 +4,10 @@
 #include "app/portada.h"
 #include "movements/core/BalancePanel.h"
 #include "movements/core/MovementsModel.h"
+#include "oldworkareas/core/JetFile.h"
+#include "oldworkareas/ui/OldWorkAreaOffer.h"
 #include "store/StoreError.h"
+#include "store/WorkAreaFolder.h"
 #include "ui/common/Panel3D.h"
 #include "ui/common/Pictures.h"
 
@@ -69,16 +72,29 @@ bool principal::Form_Load() {
     m_estado.nombreBase = QStringLiteral("BASE.MDB");
     setWindowTitle(QStringLiteral("Tesorin! - [") + m_estado.nombreBase + QStringLiteral("]"));
     m_workAreaPanel->setCaption(QStringLiteral("        ") + m_estado.nombreBase);
+    const auto showSplash = [this] {
+        if (m_splashMs > 0) {
+            portada splash(m_splashMs, this);
+            splash.exec();
+        }
+    };
+    // A BASE.MDB of the program Tesorin replaces is converted first; on "No"
+    // the program carries on with no work area open, as after a close.
+    const QString basePath = store::resolveWorkArea(m_estado.nombreBase);
+    if (oldworkareas::isOldWorkArea(basePath) &&
+        !oldworkareas::offerOldWorkAreaConversion(nullptr, basePath)) {
+        showSplash();
+        resizea();
+        showNoWorkArea();
+        return true;
+    }
     try {
         m_estado.baseAbierta = store::Database::OpenDatabase(m_estado.nombreBase);
     } catch (const store::StoreError& failure) {
         QMessageBox::critical(nullptr, QStringLiteral("Error"), failure.message());
         return false;
     }
-    if (m_splashMs > 0) {
-        portada splash(m_splashMs, this);
-        splash.exec();
-    }
+    showSplash();
     resizea();
     m_data1.setDatabaseName(m_estado.nombreBase);
     m_data1.setRecordSource(kRowSource);

@@ -1,6 +1,9 @@
 #include "workareas/ui/WorkAreaOperations.h"
 
+#include "oldworkareas/core/JetFile.h"
+#include "oldworkareas/ui/OldWorkAreaOffer.h"
 #include "store/StoreError.h"
+#include "store/WorkAreaFolder.h"
 #include "workareas/core/ProgramState.h"
 #include "workareas/core/WorkAreaCopy.h"
 #include "workareas/core/WorkAreaName.h"
@@ -17,6 +20,14 @@ namespace tesorin::workareas {
 namespace {
 
 const QString kTemplate = QStringLiteral("BASE.MDB");
+
+// A work area of the program Tesorin replaces is converted first, when the
+// user agrees; false leaves the current work area as it is.
+bool readyToOpen(QWidget* parent, const QString& name) {
+    const QString path = store::resolveWorkArea(name);
+    return !oldworkareas::isOldWorkArea(path) ||
+           oldworkareas::offerOldWorkAreaConversion(parent, path);
+}
 
 } // namespace
 
@@ -47,7 +58,8 @@ void WorkAreaOperations::abrirCaja() {
     ProgramState& estado = m_window.state();
     panAbreBase dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI"))
+    if (dialog.Tag != QLatin1String("SI") ||
+        !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
         return;
     estado.nombreBase = dialog.selectedName();
     const bool switched = cambiaDeCaja(WorkAreaSwitch::Open, [this, &estado] {
@@ -65,7 +77,8 @@ void WorkAreaOperations::eligeCaja() {
     ProgramState& estado = m_window.state();
     panselCuenta dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI"))
+    if (dialog.Tag != QLatin1String("SI") ||
+        !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
         return;
     estado.nombreBase = dialog.selectedName();
     m_window.setWorkAreaPanelCaption(workAreaPanelCaption(estado.nombreBase));
