@@ -180,6 +180,27 @@ private Q_SLOTS:
         form.close();
     }
 
+    // Tabbing through the list marks a row without choosing it: the message
+    // of a year without movements then names no account.
+    void tabbingThroughTheListChoosesNoAccount() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        panInfGra form(*db);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Label8->setFocus();
+        QTest::keyClick(form.Label8, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Combo1);
+        QTest::keyClick(form.Combo1, Qt::Key_Tab);
+        ModalDriver driver;
+        driver.answer(QMessageBox::Ok);
+        form.Command2->click();
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(driver.messages().value(0).text,
+                 QStringLiteral("No se encontraron movimientos de la cuenta  en el período 2005"));
+        form.close();
+    }
+
     void theArrowsTurnSilverWhilePressed() {
         test::TestWorkArea area;
         auto db = area.open();

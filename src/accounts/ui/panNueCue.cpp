@@ -2,6 +2,7 @@
 
 #include "accounts/core/AccountTypes.h"
 #include "ui/common/centraFormulario.h"
+#include "ui/common/DefaultButton.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -41,9 +42,9 @@ panNueCue::panNueCue(QWidget* parent) : QDialog(parent) {
 
     Command6 = new QPushButton(QStringLiteral("Nueva"), this);
     Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("Salir"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    ui::makeOnlyDefault(*this, Command6);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0);

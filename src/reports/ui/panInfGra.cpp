@@ -9,8 +9,10 @@
 #include "reports/ui/ChartFormParts.h"
 #include "reports/ui/FormPicturePrinting.h"
 #include "store/StoreError.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/FormTwips.h"
 #include "ui/common/LabelButton.h"
+#include "ui/common/ListChoice.h"
 #include "ui/common/Panel3D.h"
 #include "ui/common/centraFormulario.h"
 
@@ -112,8 +114,10 @@ void panInfGra::createSelectionSide() {
     Combo1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     placeTwips(Combo1, 45, 1170, 2910, 1620);
     Label3_2->setBuddy(Combo1);
+    m_choice = new ui::ListChoice(Combo1);
     Command2 = named(new QPushButton(QStringLiteral("Mostrar..."), sp1), "Command2");
     placeTwips(Command2, 1965, 2955, 975, 300);
+    ui::makeOnlyDefault(*this, nullptr);
     Command1 = printButton(this, 975, 6690);
 }
 
@@ -211,7 +215,8 @@ void panInfGra::calcula() {
     }
     if (!totals.found) {
         // Only the list's current entry is named, however many are selected.
-        const QString current = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
+        const int chosen = m_choice->row();
+        const QString current = chosen >= 0 ? Combo1->item(chosen)->text() : QString();
         QMessageBox::critical(this, QStringLiteral("E r r o r"), noMovementsMessage(current, year));
         return;
     }

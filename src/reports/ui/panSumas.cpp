@@ -11,6 +11,7 @@
 
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
+#include "ui/common/DefaultButton.h"
 #include <QCalendarWidget>
 #include <QFrame>
 #include <QHeaderView>
@@ -83,6 +84,7 @@ panSumas::panSumas(store::Database& baseAbierta, const QString& nombreBase, QWid
     Label1_0->setBuddy(Calendar2);
 
     Command1 = named(new QPushButton(QStringLiteral("Salir"), this), "Command1");
+    ui::makeOnlyDefault(*this, nullptr);
     placeTwips(Command1, 7665, 5505, 1020, 870);
     connect(Command1, &QPushButton::clicked, this, &QDialog::close);
 

@@ -3,6 +3,7 @@
 #include "schedule/core/Frequency.h"
 #include "ui/common/BoxLeaveChecks.h"
 #include "ui/common/centraFormulario.h"
+#include "ui/common/DefaultButton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -59,7 +60,7 @@ panPerMov::panPerMov(QWidget* parent) : QDialog(parent) {
     Label3->setBuddy(Text2);
     Command1 = new QPushButton(QStringLiteral("&Cerrar"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
+    ui::makeOnlyDefault(*this, Command1);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, Qt::AlignTop);

@@ -7,6 +7,7 @@
 #include "store/DataControl.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
@@ -65,8 +66,7 @@ panProg::panProg(store::Database& baseAbierta, const QString& nombreBase, QWidge
     Command2 = new QPushButton(QStringLiteral("&Salir"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     // No default button: Enter in the grid never starts an operation.
-    for (QPushButton* button : {Command1, Command3, Command4, Command2})
-        button->setAutoDefault(false);
+    ui::makeOnlyDefault(*this, nullptr);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, Qt::AlignTop);

@@ -1,6 +1,7 @@
 #include "schedule/ui/panProgPendientes.h"
 
 #include "ui/common/centraFormulario.h"
+#include "ui/common/DefaultButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -57,9 +58,9 @@ panProgPendientes::panProgPendientes(const DuePosting& due, QWidget* parent) : Q
     Label2->setObjectName(QStringLiteral("Label2"));
     Command1 = new QPushButton(QStringLiteral("&Sí"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("&No"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    ui::makeOnlyDefault(*this, Command1);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, Qt::AlignTop);

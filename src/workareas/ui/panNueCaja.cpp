@@ -3,6 +3,7 @@
 #include "ui/common/DialogPicture.h"
 #include "ui/common/centraFormulario.h"
 #include "workareas/core/WorkAreaName.h"
+#include "ui/common/DefaultButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,9 +36,9 @@ panNueCaja::panNueCaja(QWidget* parent) : QDialog(parent) {
     Label2->setBuddy(Text1);
     Command7 = new QPushButton(QStringLiteral("Crear !"), this);
     Command7->setObjectName(QStringLiteral("Command7"));
-    Command7->setDefault(true);
     Command1 = new QPushButton(QStringLiteral("Salir"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    ui::makeOnlyDefault(*this, Command7);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
