@@ -4,8 +4,8 @@
 #include "accounts/core/ChartOfAccounts.h"
 #include "accounts/ui/panNueCue.h"
 #include "store/StoreError.h"
-#include "ui/common/centraFormulario.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
 

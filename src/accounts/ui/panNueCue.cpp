@@ -1,8 +1,8 @@
 #include "accounts/ui/panNueCue.h"
 
 #include "accounts/core/AccountTypes.h"
-#include "ui/common/centraFormulario.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/centraFormulario.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

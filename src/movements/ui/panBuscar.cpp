@@ -6,9 +6,9 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/MultiLineTextBox.h"
 #include "ui/common/Named.h"
-#include "ui/common/DefaultButton.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

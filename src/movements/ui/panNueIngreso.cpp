@@ -8,10 +8,10 @@
 #include "store/StoreError.h"
 #include "ui/common/BoxLeaveChecks.h"
 #include "ui/common/DatePicker.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/MultiLineTextBox.h"
 #include "ui/common/Pictures.h"
 #include "ui/common/centraFormulario.h"
-#include "ui/common/DefaultButton.h"
 
 #include <QComboBox>
 #include <QFrame>

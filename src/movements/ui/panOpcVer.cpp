@@ -4,9 +4,9 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/ListChoice.h"
 #include "ui/common/Named.h"
-#include "ui/common/DefaultButton.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -162,6 +162,9 @@ void StatementPreview::showPage(int index) {
     numPagina->blockSignals(true);
     numPagina->setValue(index + 1);
     numPagina->blockSignals(false);
+    // The picture of the page is read with the page it shows.
+    imagenPagina->setAccessibleName(
+        QStringLiteral("Página %1 de %2 del informe").arg(index + 1).arg(m_report->pageCount()));
     updateButtons();
     renderPage();
     areaPagina->verticalScrollBar()->setValue(0);

@@ -9,9 +9,9 @@
 #include "ui/common/FormTwips.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
-#include "ui/common/DefaultButton.h"
 #include <QCalendarWidget>
 #include <QFrame>
 #include <QHeaderView>

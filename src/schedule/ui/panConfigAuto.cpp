@@ -5,8 +5,8 @@
 #include "schedule/ui/panPerMov.h"
 #include "store/StoreError.h"
 #include "ui/common/BoxLeaveChecks.h"
-#include "ui/common/centraFormulario.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
 

@@ -2,8 +2,8 @@
 
 #include "schedule/core/Frequency.h"
 #include "ui/common/BoxLeaveChecks.h"
-#include "ui/common/centraFormulario.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/centraFormulario.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

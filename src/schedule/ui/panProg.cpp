@@ -1,4 +1,5 @@
 #include "schedule/ui/panProg.h"
+#include "schedule/ui/WithoutAmountDelegate.h"
 
 #include "base/Clock.h"
 #include "schedule/core/ScheduleListModel.h"
@@ -48,12 +49,16 @@ panProg::panProg(store::Database& baseAbierta, const QString& nombreBase, QWidge
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(QStringLiteral("Movimientos programados"));
     DBGrid1->setModel(m_model);
+    DBGrid1->setItemDelegate(new WithoutAmountDelegate(DBGrid1));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
     DBGrid1->setTabKeyNavigation(false);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 8);
+    // Row selectors, as in the main grid: the current row shows its mark.
+    DBGrid1->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->verticalHeader()->setFixedWidth(DBGrid1->fontMetrics().height() + 4);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     Label1->setBuddy(DBGrid1);
 

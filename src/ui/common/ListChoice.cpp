@@ -10,7 +10,8 @@ namespace tesorin::ui {
 ListChoice::ListChoice(QAbstractItemView* list) : QObject(list), m_list(list) {
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
-    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ListChoice::follow);
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ListChoice::follow);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListChoice::follow);
 }

@@ -1,8 +1,8 @@
 #include "workareas/ui/panAbreBase.h"
 
 #include "store/WorkAreaFolder.h"
-#include "ui/common/DialogPicture.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/DialogPicture.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "workareas/ui/panNueCaja.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/DialogPicture.h"
 #include "ui/common/centraFormulario.h"
 #include "workareas/core/WorkAreaName.h"
-#include "ui/common/DefaultButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

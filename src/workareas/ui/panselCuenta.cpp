@@ -1,9 +1,9 @@
 #include "workareas/ui/panselCuenta.h"
 
 #include "store/WorkAreaFolder.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/DialogPicture.h"
 #include "ui/common/centraFormulario.h"
-#include "ui/common/DefaultButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
