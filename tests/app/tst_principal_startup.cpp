@@ -125,7 +125,9 @@ private slots:
         QTest::newRow("Archivo") << "&Archivo"
                                  << QStringList{"menuArcNueva|Nueva cuenta de caja",
                                                 "menuArcCierra|Cerrar cuenta de caja",
-                                                "menuArcAbrir|Abrir cuenta de caja", "MenuNada0",
+                                                "menuArcAbrir|Abrir cuenta de caja",
+                                                "menuArcTitular|Datos del titular...",
+                                                "MenuNada0",
                                                 "menuArcSalir|Salir"};
         QTest::newRow("Edición") << "&Edición"
                                  << QStringList{"menuCopiarRegistro|Copiar Registro",

@@ -9,6 +9,7 @@
 #include "store/Database.h"
 #include "store/Recordset.h"
 #include "support/ModalDriver.h"
+#include "ui/common/MultiLineTextBox.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -9,6 +9,7 @@
 #include "ui/common/LabelButton.h"
 #include "ui/common/Panel3D.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -141,6 +142,14 @@ private Q_SLOTS:
         QCOMPARE(form.mesEgr[2]->text(), cur("400"));
         QCOMPARE(form.Label2->text(), cur("142"));
         QCOMPARE(form.Grafico->expenseBars()[2].height(), 1875.0);
+        // Screen readers get each value with its caption.
+        const auto spoken = [](QWidget* label) {
+            return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(form.Label2), "Total de ingresos: " + cur("142"));
+        QCOMPARE(spoken(form.Label4), "Total de egresos: " + cur("410"));
+        QCOMPARE(spoken(form.mesEgr[2]), "Egresos de Marzo: " + cur("400"));
+        QCOMPARE(spoken(form.xAnio), QStringLiteral("Año: 2004"));
 
         // Clearing the selection changes nothing until "Mostrar..." again.
         form.Combo1->clearSelection();

@@ -205,6 +205,7 @@ private Q_SLOTS:
         bare.account = QStringLiteral("Honorarios");
         bare.frequency = QStringLiteral("Diaria");
         bare.direction = QStringLiteral("IN");
+        bare.amount = QStringLiteral("0");
         addSchedule(*m_base, bare, QDate(2024, 3, 1));
         Listed seen;
         QStringList apart;
