@@ -106,8 +106,8 @@ void panNueIngreso::createControls() {
             return schedule::BoxRefusal{QString(), QStringLiteral("Ingrese una cifra numérica!")};
         },
         {QStringLiteral("Error"), [](const QString& text) {
-             const std::optional<Money> amount = regional::readNumber(text);
-             return amount ? regional::currency(*amount) : text;
+             const std::optional<Money> typed = regional::readNumber(text);
+             return typed ? regional::currency(*typed) : text;
          }});
 
     Combo1 = new QComboBox(this);

@@ -6,6 +6,7 @@
 #include "store/StoreError.h"
 #include "ui/common/BoxLeaveChecks.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/MultiLineTextBox.h"
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
