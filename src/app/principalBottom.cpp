@@ -3,6 +3,7 @@
 #include "movements/core/BalancePanel.h"
 #include "ui/common/Panel3D.h"
 #include "ui/common/Pictures.h"
+#include "ui/common/ValueLabel.h"
 
 #include <QLabel>
 
@@ -78,7 +79,11 @@ void principal::createBottomPanel(QWidget* parent) {
     // The bottom panel's message is bold and red; what lies on it is not.
     QPalette plain = palette();
     plain.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
-    m_workAreaPanel->setFont(font());
+    // A font given whole: the weight has to be set for it to override the
+    // panel's bold type.
+    QFont plainFont = font();
+    plainFont.setBold(false);
+    m_workAreaPanel->setFont(plainFont);
     m_workAreaPanel->setPalette(plain);
     m_workAreaPanel->setMouseTracking(true);
     m_workAreaPanel->installEventFilter(this);
@@ -100,18 +105,22 @@ void principal::createBottomPanel(QWidget* parent) {
     m_workAreaPicture->setGeometry(m_workAreaPanel->width() - kPanelPicture - 3, pictureTop,
                                    kPanelPicture, kPanelPicture);
     m_workAreaPicture->setToolTip(m_workAreaPanel->toolTip());
+    // The caption runs between the two pictures.
+    const int pictureRoom = 3 + kPanelPicture + 3;
+    m_workAreaPanel->setContentsMargins(pictureRoom, 0, pictureRoom, 0);
 
     m_totalsBox = new QWidget(m_bottomPanel);
     m_totalsBox->setObjectName(QStringLiteral("Picture2"));
     m_totalsBox->resize(fromTwips(kTotalsWidth), m_bottomPanel->height());
     m_totalsBox->setPalette(plain);
-    QFont titleFont = font();
+    QFont titleFont = plainFont;
     titleFont.setPointSizeF(6.5);
     QFont valueFont = font();
     valueFont.setBold(true);
     valueFont.setPointSizeF(kTotalPoints);
     for (const Total& total : kTotals) {
-        auto* value = new QLabel(movements::totalsResetText(), m_totalsBox);
+        auto* value = new ui::ValueLabel(QString::fromUtf8(total.title),
+                                         movements::totalsResetText(), m_totalsBox);
         value->setObjectName(QString::fromUtf8(total.name));
         value->setGeometry(fromTwips(total.left), fromTwips(kTotalTop), fromTwips(kTotalWidth),
                            fromTwips(kTotalHeight));
@@ -131,7 +140,6 @@ void principal::createBottomPanel(QWidget* parent) {
         title->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         title->setGeometry(value->x(), 0, value->width(), value->y());
         title->setBuddy(value);
-        value->setAccessibleName(title->text());
     }
     m_labSaldo = m_totalsBox->findChild<QLabel*>(QStringLiteral("labSaldo"));
     m_labIng = m_totalsBox->findChild<QLabel*>(QStringLiteral("LabIng"));

@@ -42,6 +42,7 @@ void principal::setWorkAreaMenusEnabled(bool enabled) {
     for (const char* name : kWorkAreaMenus)
         menuBar()->findChild<QMenu*>(QString::fromLatin1(name))->menuAction()->setEnabled(enabled);
     menuItem(QStringLiteral("menuArcCierra"))->setEnabled(enabled);
+    menuItem(QStringLiteral("menuArcTitular"))->setEnabled(enabled);
 }
 
 void principal::setWorkAreaPanelCaption(const QString& caption) {

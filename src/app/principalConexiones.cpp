@@ -4,6 +4,7 @@
 #include "movements/ui/MovementGridEvents.h"
 #include "movements/ui/MovementOperations.h"
 #include "movements/ui/ViewOperations.h"
+#include "profile/ui/ProfileOperations.h"
 #include "reports/ui/ReportOperations.h"
 #include "schedule/ui/ScheduleOperations.h"
 #include "ui/common/Panel3D.h"
@@ -57,6 +58,9 @@ void principal::conectaAcciones() {
     setMenuHandler(QStringLiteral("menuArcCierra"), [cajas] { cajas->cerrarCaja(); });
     setMenuHandler(QStringLiteral("menuArcAbrir"), [cajas] { cajas->abrirCaja(); });
     setWorkAreaPanelAction([cajas] { cajas->eligeCaja(); });
+
+    auto* titular = new profile::ProfileOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuArcTitular"), [titular] { titular->datosDelTitular(); });
 
     auto* intercambio = new exchange::ExchangeOperations(*this, this);
     setMenuHandler(QStringLiteral("menuArcImportar"),

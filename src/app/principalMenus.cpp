@@ -29,6 +29,7 @@ const Menu kMenus[] = {
      {{"menuArcNueva", "Nueva cuenta de caja"},
       {"menuArcCierra", "Cerrar cuenta de caja"},
       {"menuArcAbrir", "Abrir cuenta de caja"},
+      {"menuArcTitular", "Datos del titular..."},
       {"MenuNada0", nullptr},
       {"menuArcImportar", "Importar movimientos..."},
       {"menuArcExportar", "Exportar movimientos..."},

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/Dialect.h"
+#include "store/FileKind.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
 #include "store/SqliteError.h"
@@ -31,12 +32,15 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
     if (!info.isReadable())
         throw StoreError(
             QStringLiteral("No hay permiso para leer el archivo «%1».").arg(displayName));
+    // The store would take an empty file for an empty database.
+    if (info.size() == 0)
+        throw StoreError(emptyFileMessage(displayName));
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = sqliteMessage(db, rc, displayName);
+        const QString message = sqliteMessage(db, rc, displayName, StoreStep::Open);
         sqlite3_close(db);
-        throw StoreError(message);
+        throw StoreError(message, rc & 0xff);
     }
     std::unique_ptr<Database> opened(new Database(db, path, displayName));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
@@ -85,7 +89,7 @@ void Database::exec(const QString& sqliteSql) {
         sqlite3_free(error);
         if ((rc & 0xff) == SQLITE_ERROR)
             throw StoreError(QStringLiteral("La consulta no es válida: %1").arg(detail));
-        throwSqlite(m_db, rc, m_name);
+        throwSqlite(m_db, rc, m_name, StoreStep::Save);
     }
 }
 

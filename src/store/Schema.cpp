@@ -128,7 +128,8 @@ void createWorkAreaFile(const QString& path) {
             rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_free(error);
     }
-    const QString message = rc == SQLITE_OK ? QString() : sqliteMessage(db, rc, displayName);
+    const QString message =
+        rc == SQLITE_OK ? QString() : sqliteMessage(db, rc, displayName, StoreStep::Create);
     sqlite3_close(db);
     if (rc == SQLITE_OK && !QFile::rename(partial, path)) {
         QFile::remove(partial);
@@ -137,7 +138,7 @@ void createWorkAreaFile(const QString& path) {
     if (rc != SQLITE_OK) {
         QFile::remove(partial);
         QFile::remove(partial + QStringLiteral("-journal"));
-        throw StoreError(message);
+        throw StoreError(message, rc & 0xff);
     }
 }
 
@@ -156,7 +157,7 @@ void checkWorkAreaTables(sqlite3* db, const QString& displayName) {
         }
         sqlite3_finalize(stmt);
         if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-            throwSqlite(db, rc, displayName);
+            throwSqlite(db, rc, displayName, StoreStep::Open);
         if (!found)
             throw StoreError(
                 QStringLiteral("El archivo «%1» no es una caja de Tesorin: le falta la tabla «%2».")

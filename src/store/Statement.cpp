@@ -21,7 +21,8 @@ Statement::Statement(sqlite3* db, const QString& sql, const QString& displayName
         if ((rc & 0xff) == SQLITE_ERROR)
             throw StoreError(QStringLiteral("La consulta no es válida: %1")
                                  .arg(QString::fromUtf8(sqlite3_errmsg(db))));
-        throwSqlite(db, rc, displayName);
+        // Preparing reads the work area's layout.
+        throwSqlite(db, rc, displayName, StoreStep::Read);
     }
     // One statement only: text after it would otherwise be dropped unseen.
     for (const char* c = tail; c && c < utf8.constData() + utf8.size(); ++c) {
@@ -100,8 +101,9 @@ bool Statement::step() {
         return true;
     if (rc == SQLITE_DONE)
         return false;
+    const StoreStep what = sqlite3_stmt_readonly(m_stmt) ? StoreStep::Read : StoreStep::Save;
     sqlite3_reset(m_stmt);
-    throwSqlite(m_db, rc, m_displayName);
+    throwSqlite(m_db, rc, m_displayName, what);
 }
 
 void Statement::run() {

@@ -23,6 +23,7 @@
 using namespace tesorin;
 using app::principal;
 using test::ModalDriver;
+using ui::Panel3D;
 
 class TstPrincipalStartup : public QObject {
     Q_OBJECT
@@ -56,6 +57,23 @@ private slots:
         // The empty view has been through a reposition: zero in the currency form.
         for (const char* name : {"labSaldo", "LabIng", "labEgr"})
             QCOMPARE(window->findChild<QLabel*>(name)->text(), test::blanks("$~0,00"));
+    }
+
+    // The work area's name runs between the panel's two pictures, in the
+    // plain type of the window (the bottom panel's message is bold).
+    void theWorkAreaPanelShowsItsNameClearOfItsPictures() {
+        window = test::openMainWindow();
+        QVERIFY(window);
+        Panel3D* panel = window->SSPanel3();
+        QVERIFY(!panel->fontInfo().bold());
+        const QRect caption = panel->contentsRect();
+        for (const char* picture : {"Image9", "Image1"}) {
+            const QWidget* shown = panel->findChild<QWidget*>(picture);
+            QVERIFY(shown);
+            QVERIFY2(!caption.intersects(shown->geometry()), picture);
+        }
+        QVERIFY(caption.width() >=
+                panel->fontMetrics().horizontalAdvance(QStringLiteral("BASE.MDB")));
     }
 
     void splashComesFirstAndClosesItself() {
@@ -126,6 +144,7 @@ private slots:
                                  << QStringList{"menuArcNueva|Nueva cuenta de caja",
                                                 "menuArcCierra|Cerrar cuenta de caja",
                                                 "menuArcAbrir|Abrir cuenta de caja",
+                                                "menuArcTitular|Datos del titular...",
                                                 "MenuNada0",
                                                 "menuArcImportar|Importar movimientos...",
                                                 "menuArcExportar|Exportar movimientos...",

@@ -4,6 +4,7 @@
 
 #include "ui/common/Panel3D.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -45,6 +46,15 @@ class TstPrincipalView : public QObject {
         return texts;
     }
 
+    // What a screen reader says of each total: its caption and its amount.
+    QStringList spoken() const {
+        QStringList names;
+        for (const char* name : {"labSaldo", "LabIng", "labEgr"})
+            names << QAccessible::queryAccessibleInterface(window->findChild<QLabel*>(name))
+                         ->text(QAccessible::Name);
+        return names;
+    }
+
 private slots:
     void init() { area = std::make_unique<test::TestWorkArea>(); }
 
@@ -73,6 +83,8 @@ private slots:
         window = test::openMainWindow();
         QVERIFY(window);
         QCOMPARE(totals(), expected);
+        QCOMPARE(spoken(), (QStringList{"Saldo: " + expected[0], "Ingresos: " + expected[1],
+                                        "Egresos: " + expected[2]}));
 
         // Refreshed with a message in the bottom panel: rows clear it.
         window->Label1()->setCaption("NO HAY BASE ACTIVA");
@@ -93,6 +105,7 @@ private slots:
 
         window->resetTotals();
         QCOMPARE(totals(), (QStringList{"$ 0.00", "$ 0.00", "$ 0.00"}));
+        QCOMPARE(spoken(), (QStringList{"Saldo: $ 0.00", "Ingresos: $ 0.00", "Egresos: $ 0.00"}));
     }
 
     void gridAndDataControlShareTheCurrentRow() {

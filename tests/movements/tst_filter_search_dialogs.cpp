@@ -9,6 +9,7 @@
 #include "store/Database.h"
 #include "store/Recordset.h"
 #include "support/ModalDriver.h"
+#include "ui/common/MultiLineTextBox.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tesorin;
 using tesorin::movements::panBuscar;
@@ -201,6 +203,32 @@ private Q_SLOTS:
         QVERIFY(dialog.ListIndex() >= 0);
     }
 
+    // Enter presses "Mostrar" wherever the focus is; "Hoy" never becomes the
+    // default by taking the focus, so the dates chosen stay.
+    void enterShowsWithTheDatesChosen_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("account list") << "List1";
+        QTest::newRow("after Hoy had the focus") << "Command1";
+        QTest::newRow("order option") << "Option1_0";
+    }
+    void enterShowsWithTheDatesChosen() {
+        QFETCH(QString, focus);
+        panOpcVer dialog(*m_db);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.calendar1->setSelectedDate(QDate(2024, 3, 1));
+        clickEntries(dialog, {QStringLiteral("Banco")});
+        auto* focused = dialog.findChild<QWidget*>(focus);
+        QVERIFY(focused);
+        dialog.Command1->setFocus();
+        focused->setFocus();
+        QTRY_VERIFY(focused->hasFocus());
+        QTest::keyClick(focused, Qt::Key_Return);
+        QCOMPARE(dialog.Tag, QStringLiteral("SI"));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.calendar1->selectedDate(), QDate(2024, 3, 1));
+    }
+
     // The accounts go into the row source in the list's order (Sueldo comes
     // before Banco there), whatever the order of the clicks.
     void filterSetsTheViewAndItsCaption() {
@@ -333,6 +361,34 @@ private Q_SLOTS:
         QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
         QCOMPARE(currentDetail(*m_data), QStringLiteral("cuota D'Angelo"));
         QVERIFY(window.findChildren<panBuscar*>().isEmpty());
+    }
+
+    // Enter in the detail box presses "Buscar" and adds no line break to the
+    // detail looked for.
+    void enterInTheDetailSearches() {
+        QWidget window;
+        m_data->setCurrentRow(0);
+        ModalDriver driver;
+        driver.then([](QWidget* widget) {
+            auto* dialog = qobject_cast<panBuscar*>(widget);
+            if (!dialog)
+                return;
+            dialog->Check1->click();
+            dialog->Check2->click();
+            dialog->Check4->click();
+            dialog->Text1->setFocus();
+            QTest::keyClicks(dialog->Text1, QStringLiteral("extra"));
+            QTest::keyClick(dialog->Text1, Qt::Key_Return);
+            // Left open by Enter, it is closed so that the test fails, not hangs.
+            QTimer::singleShot(0, dialog, [dialog] {
+                if (dialog->isVisible())
+                    dialog->Command1->click();
+            });
+        });
+        movements::buscarMovimiento(&window, *m_db, *m_data);
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u'\n')));
+        QVERIFY(driver.messages().isEmpty());
+        QCOMPARE(currentDetail(*m_data), QStringLiteral("extra"));
     }
 
     void searchThatFindsNothingSaysSo() {

@@ -201,6 +201,45 @@ private Q_SLOTS:
         dialog.close();
     }
 
+    // A tap delivers a button's press and release together: the amount box's
+    // check still comes first, while the dialog is open, and the button does
+    // nothing.
+    void aTapOnAButtonChecksTheAmountFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Aceptar") << "Command6";
+        QTest::newRow("Cancelar") << "Command1";
+    }
+    void aTapOnAButtonChecksTheAmountFirst() {
+        QFETCH(QString, button);
+        panNueIngreso dialog(m_base);
+        showDialog(dialog, QStringLiteral("Nuevo Pago"));
+        dialog.List1->setEditText(QStringLiteral("Banco"));
+        dialog.Text1->setFocus();
+        QTRY_VERIFY(dialog.Text1->hasFocus());
+        dialog.Text1->setText(QStringLiteral("doce"));
+        bool openDuringMessage = false;
+        QString message;
+        ModalDriver driver;
+        driver.then([&](QWidget* box) {
+            openDuringMessage = dialog.isVisible();
+            if (auto* shown = qobject_cast<QMessageBox*>(box)) {
+                message = shown->text();
+                ModalDriver::clickLater(shown->button(QMessageBox::Ok));
+            }
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+        QTRY_COMPARE(driver.pendingSteps(), 0);
+        QTest::qWait(20);
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(message, QStringLiteral("Ingrese una cifra numérica!"));
+        QVERIFY(openDuringMessage);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Tag, QStringLiteral("Nuevo Pago"));
+        QCOMPARE(dialog.Text1->text(), QString());
+        QTRY_COMPARE(focusChild(dialog), QStringLiteral("Text1"));
+        dialog.close();
+    }
+
     void leavingAnEmptyAmountBoxSaysNothing() {
         panNueIngreso dialog(m_base);
         showDialog(dialog, QStringLiteral("Nuevo Ingreso"));

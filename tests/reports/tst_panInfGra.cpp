@@ -9,6 +9,7 @@
 #include "ui/common/LabelButton.h"
 #include "ui/common/Panel3D.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -141,6 +142,14 @@ private Q_SLOTS:
         QCOMPARE(form.mesEgr[2]->text(), cur("400"));
         QCOMPARE(form.Label2->text(), cur("142"));
         QCOMPARE(form.Grafico->expenseBars()[2].height(), 1875.0);
+        // Screen readers get each value with its caption.
+        const auto spoken = [](QWidget* label) {
+            return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(form.Label2), "Total de ingresos: " + cur("142"));
+        QCOMPARE(spoken(form.Label4), "Total de egresos: " + cur("410"));
+        QCOMPARE(spoken(form.mesEgr[2]), "Egresos de Marzo: " + cur("400"));
+        QCOMPARE(spoken(form.xAnio), QStringLiteral("Año: 2004"));
 
         // Clearing the selection changes nothing until "Mostrar..." again.
         form.Combo1->clearSelection();
@@ -177,6 +186,27 @@ private Q_SLOTS:
         QCOMPARE(form.Label6->text(), QStringLiteral("Honorarios, Supermercado, Servicios, "));
         QCOMPARE(form.Label2->text(), QStringLiteral("0,00"));
         QCOMPARE(form.mesIng[0]->text(), QStringLiteral("0,00"));
+        form.close();
+    }
+
+    // Tabbing through the list marks a row without choosing it: the message
+    // of a year without movements then names no account.
+    void tabbingThroughTheListChoosesNoAccount() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        panInfGra form(*db);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Label8->setFocus();
+        QTest::keyClick(form.Label8, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Combo1);
+        QTest::keyClick(form.Combo1, Qt::Key_Tab);
+        ModalDriver driver;
+        driver.answer(QMessageBox::Ok);
+        form.Command2->click();
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(driver.messages().value(0).text,
+                 QStringLiteral("No se encontraron movimientos de la cuenta  en el período 2005"));
         form.close();
     }
 

@@ -73,6 +73,23 @@ private Q_SLOTS:
         QVERIFY(driver.unexpected().isEmpty());
     }
 
+    // The accounts in the language's order, regardless of case, after all
+    // accounts.
+    void theAccountsFollowTheLanguagesOrder() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        db->exec(QStringLiteral("DELETE FROM Cuentas"));
+        for (const char* name :
+             {"Supermercado", "banco chico", "Ñandú", "2024 viaje", "Nafta", "árbol"})
+            test::addAccount(*db, QString::fromUtf8(name), QStringLiteral("VS"));
+        panMensGra form(*db);
+        QStringList shown;
+        for (int i = 0; i < form.Combo1->count(); ++i)
+            shown << form.Combo1->itemText(i);
+        QCOMPARE(shown, (QStringList{"<TODAS LAS CUENTAS>", "2024 viaje", "árbol", "banco chico",
+                                     "Nafta", "Ñandú", "Supermercado"}));
+    }
+
     // An account, then dates: the figures, the caption, the title and the
     // bold row of the selected day.
     void pickingAnAccountAndDates() {

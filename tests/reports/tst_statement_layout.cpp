@@ -65,9 +65,9 @@ private Q_SLOTS:
         QString text = readAll(layoutPath());
         text.replace(QStringLiteral("titulo = Estado de cuenta"),
                      QStringLiteral("titulo = Resumen de la caja {caja}"));
-        text.replace(QStringLiteral("columna = Detalle, Detalle, 34"),
-                     QStringLiteral("columna = Detalle, Concepto, pagado, 34"));
-        text.remove(QStringLiteral("columna = Tipo, Tipo, 10\n"));
+        text.replace(QStringLiteral("columna = Detalle, Detalle, 31"),
+                     QStringLiteral("columna = Detalle, Concepto, pagado, 31"));
+        text.remove(QStringLiteral("columna = Tipo, Tipo, 13\n"));
         writeAll(layoutPath(), text);
 
         StatementReport second(QStringLiteral("BASE.MDB"), kAll, QDate(2024, 6, 1));

@@ -123,6 +123,26 @@ private Q_SLOTS:
                      qPrintable(error.message()));
         }
     }
+
+    // The medium column holds each medium the entry dialog offers and the
+    // one posting gives, whole. Last: it works in a work area of its own.
+    void theMediumColumnHoldsEveryMedium() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        const QStringList media{"Programado", "Efectivo", "Cheques", "Tarjeta", "Otras..."};
+        for (const QString& medium : media)
+            addMovement(*db, QDate(2024, 3, 1), QStringLiteral("Banco"), QStringLiteral("x"),
+                        money("1"), money("0"), medium);
+        db.reset();
+        StatementReport report(QStringLiteral("BASE.MDB"),
+                               statementFormula(kAllAccountsEntry, true, {}, {}),
+                               QDate(2024, 6, 1));
+        const QString path = area.path(QStringLiteral("medios.pdf"));
+        QVERIFY(writeStatementPdf(report, path));
+        const QString text = simplified(pdfPages(path).join(u' '));
+        for (const QString& medium : media)
+            QVERIFY2(text.contains(QStringLiteral(" x ") + medium + u' '), qPrintable(text));
+    }
 };
 
 TESORIN_GUI_TEST_MAIN(StatementPdfTest)

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -158,6 +159,33 @@ private Q_SLOTS:
         QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(accounts, (QStringList{"Banco", "Sueldo"}));
         QCOMPARE(currentRow, 0);
+    }
+
+    // The row selectors show the current row's mark, as the main grid's do,
+    // and follow the user's moves.
+    void theRowSelectorsMarkTheCurrentRow() {
+        addSchedule(*m_base, entryFor(QStringLiteral("Sueldo"), QStringLiteral("Mensual")), kToday);
+        addSchedule(*m_base, entryFor(QStringLiteral("Banco"), QStringLiteral("Mensual")), kToday);
+        panProg form(*m_base, QStringLiteral("BASE.MDB"));
+        QStringList marks;
+        int selectorWidth = 0;
+        ModalDriver driver;
+        driver.then(onList([&](panProg* list) {
+            const auto mark = [list](int row) {
+                return list->model()->headerData(row, Qt::Vertical).toString();
+            };
+            selectorWidth = list->DBGrid1->verticalHeader()->width();
+            marks << mark(0) + u'|' + mark(1);
+            list->DBGrid1->setFocus();
+            QTest::keyClick(list->DBGrid1, Qt::Key_Down);
+            marks << mark(0) + u'|' + mark(1);
+            ModalDriver::clickLater(list->Command2);
+        }));
+        form.exec();
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(marks, (QStringList{QStringLiteral("\u25b8|"), QStringLiteral("|\u25b8")}));
+        QVERIFY2(selectorWidth >= form.DBGrid1->fontMetrics().horizontalAdvance(QChar(0x25B8)),
+                 qPrintable(QString::number(selectorWidth)));
     }
 
     void editingFillsTheEditorFromTheRow_data() {

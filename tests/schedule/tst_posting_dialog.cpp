@@ -9,6 +9,7 @@
 #include "support/ModalDriver.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -146,6 +147,88 @@ private Q_SLOTS:
         QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(second.rows, first.rows);
         QCOMPARE(movementCount(*m_base), 0);
+    }
+
+    // "Sí" with a movement unticked asks first, naming it; confirmed, the
+    // others are recorded and it is skipped for good; refused, the dialog
+    // stays as it was.
+    void anUntickedMovementIsSkippedOnlyAfterAConfirmation_data() {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("confirmed") << true;
+        QTest::newRow("refused") << false;
+    }
+    void anUntickedMovementIsSkippedOnlyAfterAConfirmation() {
+        QFETCH(bool, confirmed);
+        bool stillOpen = false;
+        ModalDriver driver;
+        driver
+            .then([](QWidget* widget) {
+                auto* dialog = qobject_cast<panProgPendientes*>(widget);
+                if (!dialog)
+                    return;
+                QCOMPARE(dialog->List1->item(1, 0)->checkState(), Qt::Checked);
+                dialog->List1->item(1, 0)->setCheckState(Qt::Unchecked);
+                ModalDriver::clickLater(dialog->Command1);
+            })
+            .answer(confirmed ? QMessageBox::Yes : QMessageBox::No);
+        if (!confirmed)
+            driver.then([&stillOpen](QWidget* widget) {
+                auto* dialog = qobject_cast<panProgPendientes*>(widget);
+                stillOpen = dialog && dialog->isVisible();
+                if (dialog)
+                    ModalDriver::clickLater(dialog->Command2);
+            });
+        asentarProgramados(nullptr, *m_base, *m_data);
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u';')));
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages()[0].title, QStringLiteral("Pregunta"));
+        QVERIFY2(driver.messages()[0].text.contains(QStringLiteral("Sueldo")) &&
+                     driver.messages()[0].text.contains(QStringLiteral("1/3/2024")) &&
+                     !driver.messages()[0].text.contains(QStringLiteral("Alquiler")),
+                 qPrintable(driver.messages()[0].text));
+        if (confirmed) {
+            QCOMPARE(movementCount(*m_base), 2);
+            ModalDriver quiet; // the skipped salary is not due again
+            asentarProgramados(nullptr, *m_base, *m_data);
+            QVERIFY(quiet.unexpected().isEmpty());
+        } else {
+            QVERIFY(stillOpen);
+            QCOMPARE(movementCount(*m_base), 0);
+            QCOMPARE(lastCovered(*m_base), QStringLiteral("2024-02-29"));
+        }
+    }
+
+    // A schedule stored without its details is listed apart, unticked, and
+    // never recorded.
+    void aScheduleWithoutAmountIsListedApart() {
+        ScheduleEntry bare;
+        bare.account = QStringLiteral("Honorarios");
+        bare.frequency = QStringLiteral("Diaria");
+        bare.direction = QStringLiteral("IN");
+        bare.amount = QStringLiteral("0");
+        addSchedule(*m_base, bare, QDate(2024, 3, 1));
+        Listed seen;
+        QStringList apart;
+        bool tickable = true;
+        ModalDriver driver;
+        driver.then([&](QWidget* widget) {
+            auto* dialog = qobject_cast<panProgPendientes*>(widget);
+            if (!dialog)
+                return;
+            QVERIFY(dialog->List2->isVisible());
+            for (int c = 0; c < dialog->List2->columnCount(); ++c)
+                apart << dialog->List2->item(0, c)->text();
+            tickable = dialog->List2->item(0, 0)->flags().testFlag(Qt::ItemIsUserCheckable) ||
+                       dialog->List2->item(0, 0)->checkState() != Qt::Unchecked;
+            answerPosting(seen, true)(widget);
+        });
+        asentarProgramados(nullptr, *m_base, *m_data);
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(seen.rows.size(), 3);
+        QCOMPARE(apart, (QStringList{"1/3/2024", "Honorarios", "", QStringLiteral("$\u00a00,00"),
+                                     "Ingreso"}));
+        QVERIFY(!tickable);
+        QCOMPARE(movementCount(*m_base), 3);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "schedule/ui/panPerMov.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
+#include "ui/common/MultiLineTextBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tesorin;
 using tesorin::schedule::panConfigAuto;
@@ -352,6 +354,31 @@ private Q_SLOTS:
         QCOMPARE(editor.Text6->text(), QStringLiteral("250"));
         QCOMPARE(editor.Text4->text(), QStringLiteral("Cuota"));
         QCOMPARE(editor.Text7->text(), QStringLiteral("IN"));
+    }
+
+    // Enter in the detail closes the details dialog as "&Cerrar" does, and
+    // puts no line break into the detail.
+    void enterInTheDetailClosesTheDetailsDialog() {
+        panConfigAuto editor(*m_base);
+        editor.Text6->setText(QStringLiteral("250"));
+        ModalDriver driver;
+        driver.then([](QWidget* widget) {
+            auto* details = qobject_cast<panPerMov*>(widget);
+            if (!details)
+                return;
+            details->Text2->setFocus();
+            QTest::keyClicks(details->Text2, QStringLiteral("Cuota"));
+            QTest::keyClick(details->Text2, Qt::Key_Return);
+            // Left open by Enter, it is closed so that the test fails, not hangs.
+            QTimer::singleShot(0, details, [details] {
+                if (details->isVisible())
+                    details->close();
+            });
+        });
+        editor.Command3->click();
+        QVERIFY(driver.unexpected().isEmpty());
+        QCOMPARE(editor.detailsDialog()->Tag, QStringLiteral("SI"));
+        QCOMPARE(editor.Text4->text(), QStringLiteral("Cuota"));
     }
 
     void theDetailsAmountBoxRefusesWhatIsNoNumber() {

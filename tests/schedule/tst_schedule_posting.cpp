@@ -264,6 +264,57 @@ private Q_SLOTS:
         QCOMPARE(covered(*db, id), QStringLiteral("2024-06-01"));
     }
 
+    // A schedule stored without its details (no amount) is listed apart,
+    // never posted, and keeps its last covered day for when it is filled in.
+    void aScheduleWithoutAmountIsNeverPosted_data() {
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("zero, as the editor leaves it") << false;
+        QTest::newRow("missing") << true;
+    }
+    void aScheduleWithoutAmountIsNeverPosted() {
+        QFETCH(bool, missing);
+        test::TestWorkArea area;
+        auto db = area.open();
+        const QDate today = day("2024-06-10");
+        ScheduleEntry bare = entry(QStringLiteral("Diaria"), QStringLiteral("IN"));
+        bare.account = QStringLiteral("Sueldo");
+        bare.amount = QStringLiteral("0");
+        const std::int64_t empty = addSchedule(*db, bare, today);
+        if (missing)
+            db->exec(QStringLiteral("UPDATE Programa SET Importe = NULL WHERE idPrograma = %1")
+                         .arg(empty));
+        const std::int64_t full = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
+        setCovered(*db, empty, day("2024-06-07"));
+        setCovered(*db, full, day("2024-06-07"));
+        const DuePosting due = duePosting(*db, today);
+        QCOMPARE(dates(due), (QStringList{"2024-06-08", "2024-06-09", "2024-06-10"}));
+        QCOMPARE(int(due.withoutAmount.size()), 1);
+        QCOMPARE(due.withoutAmount.front().scheduleId, empty);
+        QCOMPARE(due.withoutAmount.front().date, day("2024-06-08"));
+        QCOMPARE(due.coveredSchedules, std::vector<std::int64_t>{full});
+        recordDuePosting(*db, due, today);
+        for (const QString& row : movements(*db))
+            QVERIFY2(row.contains(QStringLiteral("Alquiler")), qPrintable(row));
+        QCOMPARE(covered(*db, empty), QStringLiteral("2024-06-07"));
+    }
+
+    // Occurrences left unticked are not recorded, and the schedule's last
+    // covered day moves past them: they are never due again.
+    void untickedOccurrencesAreSkippedForGood() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        const QDate today = day("2024-06-10");
+        const std::int64_t id = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
+        setCovered(*db, id, day("2024-06-07"));
+        const DuePosting due = duePosting(*db, today);
+        QCOMPARE(dates(due).size(), 3);
+        recordDuePosting(*db, due, today, {true, false, true});
+        QCOMPARE(movements(*db), (QStringList{"2024-06-08 Alquiler Cuota Programado 0 1500.5",
+                                              "2024-06-10 Alquiler Cuota Programado 0 1500.5"}));
+        QCOMPARE(covered(*db, id), QStringLiteral("2024-06-10"));
+        QVERIFY(duePosting(*db, today).isEmpty());
+    }
+
     void aYearOfDailySchedulesIsPostedWhole() {
         test::TestWorkArea area;
         auto db = area.open();

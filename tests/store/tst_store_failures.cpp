@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
+#include "store/SqliteError.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "support/TestWorkArea.h"
@@ -36,18 +37,27 @@ class StoreFailuresTest : public QObject {
 
 private Q_SLOTS:
     void openingRefusesWhatIsNoWorkArea_data() {
-        QTest::addColumn<QByteArray>("contents"); // empty: no file at all
+        QTest::addColumn<QByteArray>("contents"); // null: no file at all
         QTest::addColumn<QString>("message");
         QTest::newRow("missing") << QByteArray() << "No se encuentra el archivo «CASA.MDB».";
         QTest::newRow("text file") << QByteArray("esto no es una base de datos\n").repeated(40)
-                                   << "El archivo «CASA.MDB» no es una caja de Tesorin (no es una "
-                                      "base de datos).";
+                                   << "El archivo «CASA.MDB» no es una caja de Tesorin: parece ser "
+                                      "un archivo de texto.";
+        QTest::newRow("empty") << QByteArray("")
+                               << "El archivo «CASA.MDB» está vacío (0 bytes): no es una caja de "
+                                  "Tesorin.";
+        QTest::newRow("pdf") << QByteArray("%PDF-1.4\n").append(QByteArray(600, '\x01'))
+                             << "El archivo «CASA.MDB» no es una caja de Tesorin: parece ser un "
+                                "documento PDF.";
+        QTest::newRow("unknown bytes") << QByteArray(600, '\x01')
+                                       << "El archivo «CASA.MDB» no es una caja de Tesorin (no es "
+                                          "una base de datos).";
     }
     void openingRefusesWhatIsNoWorkArea() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
         test::TestWorkArea area;
-        if (!contents.isEmpty()) {
+        if (!contents.isNull()) {
             QFile file(area.path(QStringLiteral("CASA.MDB")));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
@@ -96,22 +106,69 @@ private Q_SLOTS:
         QCOMPARE(movementCount(*db), 1L);
     }
 
+    // Another program holding the file: each step says what could not be
+    // done, and only a change speaks of a change not saved.
+    void aFileHeldByAnotherProgramIsReported_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("message");
+        const QString later = QStringLiteral(" Intente nuevamente en unos momentos.");
+        QTest::newRow("open") << "open"
+                              << "No se pudo abrir la caja «BASE.MDB» porque otro programa la "
+                                 "está usando." +
+                                     later;
+        QTest::newRow("read") << "read"
+                              << "No se pudo leer la caja «BASE.MDB» porque otro programa la está "
+                                 "usando." +
+                                     later;
+        QTest::newRow("save") << "save"
+                              << "La caja «BASE.MDB» está en uso por otro programa: el cambio no "
+                                 "se guardó." +
+                                     later;
+    }
     void aFileHeldByAnotherProgramIsReported() {
+        QFETCH(QString, step);
+        QFETCH(QString, message);
         test::TestWorkArea area;
-        auto db = area.open();
+        auto db = step == QLatin1String("open") ? nullptr : area.open();
+        if (db) // the layout is known before the other program comes
+            movementCount(*db);
         sqlite3* other = nullptr;
         sqlite3_open(area.path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other);
         QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-        QString message;
+        QString shown;
         try {
-            db->Execute(QStringLiteral("Delete * from movimientos"));
+            if (step == QLatin1String("open"))
+                Database::OpenDatabase(QStringLiteral("BASE.MDB"));
+            else if (step == QLatin1String("read"))
+                movementCount(*db);
+            else
+                db->Execute(QStringLiteral("Delete * from movimientos"));
         } catch (const StoreError& error) {
-            message = error.message();
+            shown = error.message();
         }
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
-        QVERIFY2(message.contains(QStringLiteral("está en uso por otro programa")),
-                 qPrintable(message));
+        QCOMPARE(shown, message);
+    }
+
+    // The message of each step for a full disk: a new work area that could
+    // not be made names no change lost.
+    void aFullDiskIsReportedForTheStep_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("create") << int(StoreStep::Create)
+                                << "No se pudo crear la caja nueva «llena.MDB»: no queda espacio "
+                                   "en el disco.";
+        QTest::newRow("save") << int(StoreStep::Save)
+                              << "No queda espacio en el disco: el cambio en la caja «llena.MDB» "
+                                 "no se guardó.";
+    }
+    void aFullDiskIsReportedForTheStep() {
+        QFETCH(int, step);
+        QFETCH(QString, message);
+        QCOMPARE(sqliteMessage(nullptr, SQLITE_FULL, QStringLiteral("llena.MDB"),
+                               static_cast<StoreStep>(step)),
+                 message);
     }
 
     void aReadOnlyWorkAreaRefusesWritesAndKeepsItsRows() {

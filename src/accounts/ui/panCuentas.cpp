@@ -4,6 +4,7 @@
 #include "accounts/core/ChartOfAccounts.h"
 #include "accounts/ui/panNueCue.h"
 #include "store/StoreError.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
@@ -34,6 +35,7 @@ panCuentas::panCuentas(store::Database& baseAbierta, std::unique_ptr<store::Reco
     Command3->setObjectName(QStringLiteral("Command3"));
     Command2 = new QPushButton(QStringLiteral("Salir"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    ui::makeOnlyDefault(*this, nullptr);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(List1, 0, 0, 1, 4);

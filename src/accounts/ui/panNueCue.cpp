@@ -1,6 +1,7 @@
 #include "accounts/ui/panNueCue.h"
 
 #include "accounts/core/AccountTypes.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/centraFormulario.h"
 
 #include <QButtonGroup>
@@ -41,9 +42,9 @@ panNueCue::panNueCue(QWidget* parent) : QDialog(parent) {
 
     Command6 = new QPushButton(QStringLiteral("Nueva"), this);
     Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("Salir"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    ui::makeOnlyDefault(*this, Command6);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0);

@@ -2,6 +2,7 @@
 
 #include "base/Money.h"
 #include "base/Regional.h"
+#include "store/CurrentRowMarker.h"
 #include "store/DataControl.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
@@ -43,19 +44,13 @@ QString shownText(int column, const QVariant& value) {
     return value.toString();
 }
 
-// The row's current marker in the row selector.
-const QString& currentRowMarker() {
-    static const QString marker(QChar(0x25B8));
-    return marker;
-}
-
 } // namespace
 
 MovementsModel::MovementsModel(store::DataControl& data, QObject* parent)
     : QAbstractTableModel(parent), m_data(data) {
     m_fieldColumn.fill(-1);
     connect(&m_data, &store::DataControl::rowsReset, this, &MovementsModel::rowsReset);
-    connect(&m_data, &store::DataControl::Reposition, this, &MovementsModel::currentRowMoved);
+    m_marker = new store::CurrentRowMarker(m_data, *this);
     rowsReset();
 }
 
@@ -67,20 +62,9 @@ void MovementsModel::rowsReset() {
     for (int column = 0; column < kColumns; ++column)
         m_fieldColumn[size_t(column)] =
             rows ? rows->fieldIndex(columnFields()[size_t(column)]) : -1;
-    m_markedRow = -1;
+    m_marker->forget();
     m_failureReported = false;
     endResetModel();
-}
-
-void MovementsModel::currentRowMoved() {
-    const long previous = m_markedRow;
-    m_markedRow = m_data.currentRow();
-    if (previous == m_markedRow)
-        return;
-    if (previous >= 0 && previous < rowCount())
-        Q_EMIT headerDataChanged(Qt::Vertical, int(previous), int(previous));
-    if (m_markedRow >= 0)
-        Q_EMIT headerDataChanged(Qt::Vertical, int(m_markedRow), int(m_markedRow));
 }
 
 int MovementsModel::rowCount(const QModelIndex& parent) const {
@@ -140,7 +124,7 @@ QVariant MovementsModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Horizontal)
         return section >= 0 && section < kColumns ? columnFields()[size_t(section)] : QString();
-    return section == m_markedRow ? currentRowMarker() : QString();
+    return m_marker->text(section);
 }
 
 Qt::ItemFlags MovementsModel::flags(const QModelIndex& index) const {

@@ -6,8 +6,9 @@
 #include <array>
 
 namespace tesorin::store {
+class CurrentRowMarker;
 class DataControl;
-}
+} // namespace tesorin::store
 
 namespace tesorin::movements {
 
@@ -41,14 +42,13 @@ Q_SIGNALS:
 
 private:
     void rowsReset();
-    void currentRowMoved();
     QVariantList rowValues(int row) const;
     QString cellText(const QVariantList& values, int column) const;
 
     store::DataControl& m_data;
     // Recordset column of each grid column; -1 when the view lacks it.
     std::array<int, kColumns> m_fieldColumn{};
-    long m_markedRow = -1;
+    store::CurrentRowMarker* m_marker = nullptr;
     mutable bool m_failureReported = false;
 };
 

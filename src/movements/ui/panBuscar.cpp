@@ -6,6 +6,8 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/DefaultButton.h"
+#include "ui/common/MultiLineTextBox.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -57,15 +58,15 @@ panBuscar::panBuscar(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     Check2 = named(new QCheckBox(QStringLiteral("En cualquier cuenta"), Frame2), "Check2");
 
     Frame3 = named(new QGroupBox(QStringLiteral(" En el detalle "), this), "Frame3");
-    Text1 = named(new QPlainTextEdit(Frame3), "Text1");
-    Text1->setTabChangesFocus(true);
+    // No longer than a detail the entry dialog takes.
+    Text1 = named(new ui::MultiLineTextBox(150, Frame3), "Text1");
     Text1->setAccessibleName(QStringLiteral("En el detalle"));
     Text1->setFixedHeight(Text1->fontMetrics().lineSpacing() * 3 + 12);
     Check3 = named(new QCheckBox(QStringLiteral(" En cualquier detalle"), Frame3), "Check3");
 
     Command4 = named(new QPushButton(QStringLiteral("Buscar"), this), "Command4");
-    Command4->setDefault(true);
     Command1 = named(new QPushButton(QStringLiteral("Salir"), this), "Command1");
+    ui::makeOnlyDefault(*this, Command4);
     auto* start = new QWidget(this);
     Option1_0 =
         named(new QRadioButton(QStringLiteral("Buscar desde el principio"), start), "Option1_0");

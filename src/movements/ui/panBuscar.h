@@ -11,12 +11,15 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace tesorin::store {
 class Database;
+}
+
+namespace tesorin::ui {
+class MultiLineTextBox;
 }
 
 namespace tesorin::movements {
@@ -41,7 +44,7 @@ public:
     QComboBox* Combo1;
     QCheckBox* Check2;
     QGroupBox* Frame3;
-    QPlainTextEdit* Text1;
+    ui::MultiLineTextBox* Text1;
     QCheckBox* Check3;
     QPushButton* Command4;
     QPushButton* Command1;

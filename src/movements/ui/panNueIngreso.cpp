@@ -6,13 +6,14 @@
 #include "movements/core/EntryDirection.h"
 #include "movements/core/LastAccountSetting.h"
 #include "store/StoreError.h"
+#include "ui/common/BoxLeaveChecks.h"
 #include "ui/common/DatePicker.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/MultiLineTextBox.h"
 #include "ui/common/Pictures.h"
 #include "ui/common/centraFormulario.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tesorin::movements {
@@ -97,7 +97,18 @@ void panNueIngreso::createControls() {
     amount.setColor(QPalette::Base, QColor(255, 255, 192));
     amount.setColor(QPalette::Text, Qt::black);
     Text1->setPalette(amount);
-    Text1->installEventFilter(this);
+    m_checks = new ui::BoxLeaveChecks(*this);
+    m_checks->watch(
+        Text1,
+        [](const QString& text) -> std::optional<schedule::BoxRefusal> {
+            if (text.isEmpty() || regional::readNumber(text))
+                return std::nullopt;
+            return schedule::BoxRefusal{QString(), QStringLiteral("Ingrese una cifra numérica!")};
+        },
+        {QStringLiteral("Error"), [](const QString& text) {
+             const std::optional<Money> typed = regional::readNumber(text);
+             return typed ? regional::currency(*typed) : text;
+         }});
 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -121,9 +132,9 @@ void panNueIngreso::createControls() {
 
     Command6 = new QPushButton(QStringLiteral("Aceptar"), this);
     Command6->setObjectName(QStringLiteral("Command6"));
-    Command6->setDefault(true);
     Command1 = new QPushButton(QStringLiteral("Cancelar"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    ui::makeOnlyDefault(*this, Command6);
 
     // The medium comes last of all, after the two buttons.
     setTabOrder(DTPicker1, List1);
@@ -187,23 +198,6 @@ void panNueIngreso::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-bool panNueIngreso::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Another window taking the input (a message, the calendar, the
-        // dialog hiding) is not leaving the box.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            // Checked once the focus has settled on the next control, so that
-            // putting it back into the box sticks.
-            QTimer::singleShot(0, this, [this] {
-                if (!Text1->hasFocus())
-                    Text1_LostFocus();
-            });
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void panNueIngreso::Form_Activate() {
     List1->clear();
     List1->clearEditText();
@@ -225,23 +219,10 @@ void panNueIngreso::Form_Activate() {
     }
 }
 
-void panNueIngreso::Text1_LostFocus() {
-    if (Text1->text().isEmpty())
-        return;
-    if (const std::optional<Money> amount = regional::readNumber(Text1->text())) {
-        Text1->setText(regional::currency(*amount));
-        return;
-    }
-    Text1->clear();
-    // A button pressed to leave the box is not clicked after the message.
-    Command6->setDown(false);
-    Command1->setDown(false);
-    QMessageBox::critical(this, QStringLiteral("Error"),
-                          QStringLiteral("Ingrese una cifra numérica!"));
-    Text1->setFocus();
-}
-
 void panNueIngreso::Command6_Click() {
+    // A box left by this very click is checked first.
+    if (!m_checks->settleLeaving())
+        return;
     if (!regional::readNumber(Text1->text())) {
         QMessageBox::critical(this, QStringLiteral("Error"),
                               QStringLiteral("Escriba una cifra correcta!"));
@@ -264,6 +245,8 @@ void panNueIngreso::Command6_Click() {
 }
 
 void panNueIngreso::Command1_Click() {
+    if (!m_checks->settleLeaving())
+        return;
     Tag = kCancelled;
     reject();
 }

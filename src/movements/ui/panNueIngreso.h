@@ -17,6 +17,10 @@ namespace tesorin::store {
 class Database;
 }
 
+namespace tesorin::ui {
+class BoxLeaveChecks;
+}
+
 namespace tesorin::movements {
 
 // The movement entry dialog: date, account, detail, amount and medium of one
@@ -63,18 +67,18 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void layOut();
     void Form_Activate();
-    void Text1_LostFocus();
     void Command6_Click();
     void Command1_Click();
 
     const std::unique_ptr<store::Database>& m_base;
     bool m_closedByFrame = false;
+    // Checks and formats the amount when the user leaves its box.
+    ui::BoxLeaveChecks* m_checks = nullptr;
 };
 
 } // namespace tesorin::movements

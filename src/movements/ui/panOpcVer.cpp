@@ -4,6 +4,8 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/DefaultButton.h"
+#include "ui/common/ListChoice.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>
@@ -11,18 +13,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace tesorin::movements {
-
-using ui::named;
 
 using ui::named;
 
@@ -53,6 +51,7 @@ panOpcVer::panOpcVer(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
 
     Command4 = named(new QPushButton(QStringLiteral("Mostrar"), this), "Command4");
     Command2 = named(new QPushButton(QStringLiteral("&Cancelar"), this), "Command2");
+    ui::makeOnlyDefault(*this, Command4);
 
     auto* dates = new QGridLayout(Frame1);
     dates->addWidget(Label2_0, 0, 0);
@@ -89,10 +88,7 @@ panOpcVer::panOpcVer(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     setTabOrder(Option1_0, Command4);
     setTabOrder(Command4, Command2);
 
-    List1->installEventFilter(this);
-    List1->viewport()->installEventFilter(this);
-    connect(List1, &QListWidget::currentRowChanged, this, &panOpcVer::followCurrentEntry);
-    connect(List1, &QListWidget::itemSelectionChanged, this, &panOpcVer::followCurrentEntry);
+    m_choice = new ui::ListChoice(List1);
     connect(Command1, &QPushButton::clicked, this, &panOpcVer::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &panOpcVer::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &panOpcVer::reject);
@@ -108,8 +104,12 @@ panOpcVer::panOpcVer(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     List1->setFocus();
 }
 
+int panOpcVer::ListIndex() const {
+    return m_choice->row();
+}
+
 QString panOpcVer::currentEntryText() const {
-    const QListWidgetItem* entry = m_listIndex >= 0 ? List1->item(m_listIndex) : nullptr;
+    const QListWidgetItem* entry = ListIndex() >= 0 ? List1->item(ListIndex()) : nullptr;
     return entry ? entry->text() : QString();
 }
 
@@ -127,24 +127,6 @@ ViewChoice panOpcVer::choice() const {
     return chosen;
 }
 
-bool panOpcVer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (List1->indexAt(press->position().toPoint()).isValid())
-            m_listTouched = true;
-    } else if (watched == List1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
-            m_listTouched = true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void panOpcVer::followCurrentEntry() {
-    if (m_listTouched)
-        m_listIndex = List1->currentRow();
-}
-
 void panOpcVer::Command1_Click() {
     const QDate today = clock::today();
     calendar1->setSelectedDate(today);
@@ -152,7 +134,7 @@ void panOpcVer::Command1_Click() {
 }
 
 void panOpcVer::Command4_Click() {
-    if (m_listIndex == -1) {
+    if (ListIndex() == -1) {
         QMessageBox::critical(this, QStringLiteral("E r r o r"),
                               QStringLiteral("Debe seleccionar una cuenta o bien seleccionar la "
                                              "opcion <MOSTRAR TODAS LAS CUENTAS>"));

@@ -17,6 +17,10 @@ namespace tesorin::store {
 class Database;
 }
 
+namespace tesorin::ui {
+class ListChoice;
+}
+
 namespace tesorin::movements {
 
 // "Mostrar movimientos de ...": the accounts, the date range and the order
@@ -50,7 +54,7 @@ public:
 
     // The list entry last clicked (or chosen with the keyboard), -1 until
     // the user picks one. It may or may not be selected.
-    int ListIndex() const { return m_listIndex; }
+    int ListIndex() const;
     // Its text; empty while there is none.
     QString currentEntryText() const;
     // Everything the dialog's controls say.
@@ -58,19 +62,11 @@ public:
 
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Command1_Click();
     void Command4_Click();
-    void followCurrentEntry();
 
-    int m_listIndex = -1;
-    // Set once the user clicks an entry or uses the keyboard in the list:
-    // the row the list makes current by itself when it takes the focus is
-    // not a choice.
-    bool m_listTouched = false;
+    ui::ListChoice* m_choice;
 };
 
 } // namespace tesorin::movements

@@ -73,8 +73,8 @@ pagina = Página {pagina} de {paginas}
 # se acumula en la cuenta). El ancho es relativo: las columnas se reparten
 # el ancho de la hoja en proporción a sus anchos.
 columna = Fecha, Fecha, 11
-columna = Detalle, Detalle, 34
-columna = Tipo, Tipo, 10
+columna = Detalle, Detalle, 31
+columna = Tipo, Tipo, 13
 columna = Ingreso, Ingreso, 15
 columna = Egreso, Egreso, 15
 columna = Saldo, Saldo, 17

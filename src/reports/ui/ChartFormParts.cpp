@@ -2,6 +2,7 @@
 
 #include "reports/core/ChartFigures.h"
 #include "ui/common/FormTwips.h"
+#include "ui/common/ValueLabel.h"
 
 #include "ui/common/Named.h"
 #include <QFrame>
@@ -91,8 +92,9 @@ QToolButton* printButton(QWidget* form, int left, int top) {
     return button;
 }
 
-QLabel* amountLabel(QWidget* parent, const QString& objectName, qreal pointSize) {
-    auto* label = new QLabel(kZeroText, parent);
+QLabel* amountLabel(QWidget* parent, const QString& objectName, qreal pointSize,
+                    const QString& caption) {
+    auto* label = new ui::ValueLabel(caption, kZeroText, parent);
     label->setObjectName(objectName);
     QFont font = label->font();
     font.setPointSizeF(pointSize);
@@ -102,8 +104,8 @@ QLabel* amountLabel(QWidget* parent, const QString& objectName, qreal pointSize)
     return label;
 }
 
-QLabel* totalLabel(QWidget* parent, const char* objectName) {
-    auto* label = named(new QLabel(kZeroText, parent), objectName);
+QLabel* totalLabel(QWidget* parent, const char* objectName, const QString& caption) {
+    auto* label = named(new ui::ValueLabel(caption, kZeroText, parent), objectName);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();

@@ -6,6 +6,7 @@
 #include "reports/ui/StatementOutput.h"
 #include "store/StoreError.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 
@@ -79,9 +80,7 @@ StatementPreview::StatementPreview(std::unique_ptr<StatementReport> report, cons
     botExportarPdf =
         named(new QPushButton(QStringLiteral("&Exportar PDF..."), this), "botExportarPdf");
     botCerrar = named(new QPushButton(QStringLiteral("&Cerrar"), this), "botCerrar");
-    for (QPushButton* button :
-         {botPrimera, botAnterior, botSiguiente, botUltima, botImprimir, botExportarPdf, botCerrar})
-        button->setAutoDefault(false);
+    ui::makeOnlyDefault(*this, nullptr);
 
     imagenPagina = named(new QLabel(this), "imagenPagina");
     imagenPagina->setAccessibleName(QStringLiteral("Página del informe"));
@@ -163,6 +162,9 @@ void StatementPreview::showPage(int index) {
     numPagina->blockSignals(true);
     numPagina->setValue(index + 1);
     numPagina->blockSignals(false);
+    // The picture of the page is read with the page it shows.
+    imagenPagina->setAccessibleName(
+        QStringLiteral("Página %1 de %2 del informe").arg(index + 1).arg(m_report->pageCount()));
     updateButtons();
     renderPage();
     areaPagina->verticalScrollBar()->setValue(0);

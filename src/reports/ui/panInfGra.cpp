@@ -9,9 +9,12 @@
 #include "reports/ui/ChartFormParts.h"
 #include "reports/ui/FormPicturePrinting.h"
 #include "store/StoreError.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/FormTwips.h"
 #include "ui/common/LabelButton.h"
+#include "ui/common/ListChoice.h"
 #include "ui/common/Panel3D.h"
+#include "ui/common/ValueLabel.h"
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/Named.h"
@@ -93,13 +96,12 @@ void panInfGra::createSelectionSide() {
     Label7 =
         named(new LabelButton(QStringLiteral("<"), QStringLiteral("Año anterior"), sp1), "Label7");
     placeTwips(Label7, 60, 360, 285, 360);
-    xAnio = textLabel(sp1, QStringLiteral("xAnio"), QStringLiteral("1999"));
+    xAnio = named(new ui::ValueLabel(QStringLiteral("Año"), QStringLiteral("1999"), sp1), "xAnio");
     xAnio->setAlignment(Qt::AlignCenter);
     QFont large = xAnio->font();
     large.setPointSize(12);
     large.setBold(true);
     xAnio->setFont(large);
-    xAnio->setAccessibleName(QStringLiteral("Año"));
     placeTwips(xAnio, 375, 345, 660, 375);
     Label8 =
         named(new LabelButton(QStringLiteral(">"), QStringLiteral("Año siguiente"), sp1), "Label8");
@@ -112,8 +114,10 @@ void panInfGra::createSelectionSide() {
     Combo1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     placeTwips(Combo1, 45, 1170, 2910, 1620);
     Label3_2->setBuddy(Combo1);
+    m_choice = new ui::ListChoice(Combo1);
     Command2 = named(new QPushButton(QStringLiteral("Mostrar..."), sp1), "Command2");
     placeTwips(Command2, 1965, 2955, 975, 300);
+    ui::makeOnlyDefault(*this, nullptr);
     Command1 = printButton(this, 975, 6690);
 }
 
@@ -142,8 +146,10 @@ void panInfGra::createReportSide() {
                    4275, top, 1500, 255);
         QLabel*& income = mesIng[size_t(m - 1)];
         QLabel*& expense = mesEgr[size_t(m - 1)];
-        income = amountLabel(this, QStringLiteral("mesIng_%1").arg(m - 1), font().pointSizeF());
-        expense = amountLabel(this, QStringLiteral("mesEgr_%1").arg(m - 1), font().pointSizeF());
+        income = amountLabel(this, QStringLiteral("mesIng_%1").arg(m - 1), font().pointSizeF(),
+                             QStringLiteral("Ingresos de ") + kMonthNames[m - 1]);
+        expense = amountLabel(this, QStringLiteral("mesEgr_%1").arg(m - 1), font().pointSizeF(),
+                              QStringLiteral("Egresos de ") + kMonthNames[m - 1]);
         placeTwips(income, 5800, top, kIncomeRight - 5800, 255);
         placeTwips(expense, kIncomeRight + 15, top, kExpenseRight - kIncomeRight - 15, 255);
     }
@@ -153,9 +159,9 @@ void panInfGra::createReportSide() {
                1500, 225);
     // The totals keep their right edges and reach further left than the
     // design's 1155 and 1095 twips, so that millions fit.
-    Label2 = totalLabel(this, "Label2");
+    Label2 = totalLabel(this, "Label2", QStringLiteral("Total de ingresos"));
     placeTwips(Label2, 5640, 5160, kIncomeRight - 5640, 225);
-    Label4 = totalLabel(this, "Label4");
+    Label4 = totalLabel(this, "Label4", QStringLiteral("Total de egresos"));
     placeTwips(Label4, 7440, 5160, kExpenseRight - 7440, 225);
     placeTwips(ruleLine(this, QStringLiteral("Line6")), 4245, 5445, 4860, 15);
     placeTwips(textLabel(this, QStringLiteral("Label3_3"), QStringLiteral("Gráfico ")), 1605, 5310,
@@ -211,7 +217,8 @@ void panInfGra::calcula() {
     }
     if (!totals.found) {
         // Only the list's current entry is named, however many are selected.
-        const QString current = Combo1->currentItem() ? Combo1->currentItem()->text() : QString();
+        const int chosen = m_choice->row();
+        const QString current = chosen >= 0 ? Combo1->item(chosen)->text() : QString();
         QMessageBox::critical(this, QStringLiteral("E r r o r"), noMovementsMessage(current, year));
         return;
     }

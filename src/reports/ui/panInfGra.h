@@ -13,6 +13,7 @@ class QToolButton;
 namespace tesorin::ui {
 class Panel3D;
 class LabelButton;
+class ListChoice;
 } // namespace tesorin::ui
 
 namespace tesorin::app {}
@@ -70,6 +71,8 @@ private:
     void showFigures(const ChartFigures& figures);
 
     store::Database& m_base;
+    // The account the user last clicked or chose with a key, if any.
+    ui::ListChoice* m_choice = nullptr;
 };
 
 } // namespace tesorin::reports

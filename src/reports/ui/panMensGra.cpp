@@ -1,8 +1,8 @@
 #include "reports/ui/panMensGra.h"
 
+#include "accounts/core/ChartOfAccounts.h"
 #include "base/Clock.h"
 #include "base/Regional.h"
-#include "reports/core/ChartAccounts.h"
 #include "reports/core/ChartFigures.h"
 #include "reports/core/ChartQueries.h"
 #include "reports/core/ChartTotals.h"
@@ -77,14 +77,15 @@ panMensGra::panMensGra(store::Database& baseAbierta, QWidget* parent)
     // Combo1's text empty until the user picks.
     calendar1->setSelectedDate(clock::today());
     Label5_0->setText(monthlyTitle(calendar1->selectedDate()));
+    // All accounts first, then the accounts in the order of every other
+    // list: the language's, regardless of case.
     Combo1->clear();
     Combo1->addItem(kTodasLasCuentas);
     try {
-        Combo1->addItems(accountNamesInTableOrder(m_base));
+        Combo1->addItems(accounts::accountNamesInListOrder(m_base));
     } catch (const store::StoreError& error) {
         QMessageBox::critical(this, QStringLiteral("Error"), error.message());
     }
-    Combo1->model()->sort(0);
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
 
@@ -155,8 +156,10 @@ void panMensGra::createReportSide() {
         placeTwips(day, half.day, top, 330, kRowHeight);
         QLabel*& income = mesIng[size_t(d - 1)];
         QLabel*& expense = mesEgr[size_t(d - 1)];
-        income = amountLabel(this, QStringLiteral("mesIng_%1").arg(d - 1), kTablePointSize);
-        expense = amountLabel(this, QStringLiteral("mesEgr_%1").arg(d - 1), kTablePointSize);
+        income = amountLabel(this, QStringLiteral("mesIng_%1").arg(d - 1), kTablePointSize,
+                             QStringLiteral("Ingresos del día %1").arg(d));
+        expense = amountLabel(this, QStringLiteral("mesEgr_%1").arg(d - 1), kTablePointSize,
+                              QStringLiteral("Egresos del día %1").arg(d));
         placeTwips(income, half.day + 330, top, half.incomeRight - half.day - 330, kRowHeight);
         placeTwips(expense, half.incomeRight + 15, top, half.expenseRight - half.incomeRight - 15,
                    kRowHeight);
@@ -169,9 +172,9 @@ void panMensGra::createReportSide() {
                1500, 225);
     // The totals keep their right edges and reach further left than the
     // design's 1155 and 1095 twips, so that millions fit.
-    Label2 = totalLabel(this, "Label2");
+    Label2 = totalLabel(this, "Label2", QStringLiteral("Total de ingresos"));
     placeTwips(Label2, 5700, 5280, 7455 - 5700, 225);
-    Label4 = totalLabel(this, "Label4");
+    Label4 = totalLabel(this, "Label4", QStringLiteral("Total de egresos"));
     placeTwips(Label4, 7560, 5280, 8805 - 7560, 225);
     placeTwips(textLabel(this, QStringLiteral("Label3_3"), QStringLiteral("Gráfico ")), 1590, 5475,
                1200, 225);

@@ -9,6 +9,7 @@
 #include "ui/common/FormTwips.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 #include <QCalendarWidget>
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace tesorin::reports {
 
@@ -83,8 +86,11 @@ panSumas::panSumas(store::Database& baseAbierta, const QString& nombreBase, QWid
     Label1_0->setBuddy(Calendar2);
 
     Command1 = named(new QPushButton(QStringLiteral("Salir"), this), "Command1");
+    ui::makeOnlyDefault(*this, nullptr);
     placeTwips(Command1, 7665, 5505, 1020, 870);
     connect(Command1, &QPushButton::clicked, this, &QDialog::close);
+
+    fitCalendars();
 
     setTabOrder(DBGrid1, Calendar1);
     setTabOrder(Calendar1, Calendar2);
@@ -103,6 +109,25 @@ panSumas::panSumas(store::Database& baseAbierta, const QString& nombreBase, QWid
 }
 
 panSumas::~panSumas() = default;
+
+// The calendars as large as their six weeks need in the type in use, at
+// least as the design places them; what lies under them and the form follow.
+void panSumas::fitCalendars() {
+    const QSize size = Calendar1->minimumSizeHint().expandedTo(Calendar1->size());
+    Calendar1->resize(size);
+    Calendar2->resize(size);
+    const int gap = fromTwips(105);
+    Label1_0->move(Label1_0->x(), Calendar1->geometry().bottom() + 1 + gap);
+    Line2->move(Line2->x(), Label1_0->y() + fromTwips(270));
+    Calendar2->move(Calendar2->x(), Label1_0->y() + fromTwips(585));
+    Command1->move(Command1->x(), Calendar2->geometry().bottom() + 1 + gap);
+    const int width = std::max(fromTwips(9675), Calendar1->geometry().right() + 1 + fromTwips(60));
+    const int height =
+        std::max(fromTwips(6585), Command1->geometry().bottom() + 1 + fromTwips(210));
+    setFixedSize(width, height);
+    Picture1->resize(Picture1->width(), height - Picture1->y() - fromTwips(90));
+    DBGrid1->resize(Picture1->size());
+}
 
 void panSumas::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -51,6 +51,7 @@ protected:
 private:
     // Activate: the grid reads the accounts of the current work area.
     void Form_Activate();
+    void fitCalendars();
     void refreshGrid();
     void showStoreError(const QString& message);
 

@@ -1,6 +1,7 @@
 #include "schedule/core/ScheduleListModel.h"
 
 #include "schedule/core/ScheduleGridCells.h"
+#include "store/CurrentRowMarker.h"
 #include "store/DataControl.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
@@ -13,6 +14,7 @@ ScheduleListModel::ScheduleListModel(store::DataControl& data, QObject* parent)
     : QAbstractTableModel(parent), m_data(data) {
     static_assert(std::tuple_size_v<decltype(m_fieldColumn)> == kScheduleGridColumns);
     connect(&m_data, &store::DataControl::rowsReset, this, &ScheduleListModel::rowsReset);
+    m_marker = new store::CurrentRowMarker(m_data, *this);
     rowsReset();
 }
 
@@ -23,6 +25,7 @@ void ScheduleListModel::rowsReset() {
         m_fieldColumn[size_t(column)] = rows ? rows->fieldIndex(scheduleGridFields()[column]) : -1;
     m_pendingRow = -1;
     m_pendingCells.clear();
+    m_marker->forget();
     m_failureReported = false;
     endResetModel();
 }
@@ -61,6 +64,10 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (column == kImporteColumn ? Qt::AlignRight : Qt::AlignLeft));
+    if (role == kWithoutAmountRole) {
+        const QVariant amount = storedValue(index.row(), kImporteColumn);
+        return amount.isNull() || amount.toDouble() == 0.0;
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (index.row() == m_pendingRow && m_pendingCells.contains(column))
@@ -126,7 +133,7 @@ QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Horizontal)
         return section >= 0 && section < kScheduleGridColumns ? scheduleGridCaptions()[section]
                                                               : QString();
-    return QString();
+    return m_marker->text(section);
 }
 
 Qt::ItemFlags ScheduleListModel::flags(const QModelIndex& index) const {

@@ -7,8 +7,9 @@
 #include <array>
 
 namespace tesorin::store {
+class CurrentRowMarker;
 class DataControl;
-}
+} // namespace tesorin::store
 
 namespace tesorin::schedule {
 
@@ -19,6 +20,10 @@ namespace tesorin::schedule {
 class ScheduleListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // True for the cells of a schedule stored without an amount, which is
+    // never posted: the list shows it greyed.
+    static constexpr int kWithoutAmountRole = Qt::UserRole + 1;
+
     explicit ScheduleListModel(store::DataControl& data, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -50,6 +55,7 @@ private:
     std::array<int, 8> m_fieldColumn{};
     long m_pendingRow = -1;
     QMap<int, QString> m_pendingCells;
+    store::CurrentRowMarker* m_marker = nullptr;
     mutable bool m_failureReported = false;
 };
 

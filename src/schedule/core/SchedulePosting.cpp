@@ -57,10 +57,11 @@ DuePosting duePosting(store::Database& db, const QDate& today) {
         const QDate covered = storedDate(all.text(11));
         if (!covered.isValid() || covered >= today)
             continue;
-        due.coveredSchedules.push_back(all.int64(0));
         const auto frequency = frequencyFromName(all.text(2));
-        if (!frequency)
+        if (!frequency) {
+            due.coveredSchedules.push_back(all.int64(0));
             continue;
+        }
         DueRule rule;
         rule.frequency = *frequency;
         rule.weekendsExcluded = !all.isNull(3) && all.int64(3) != 0;
@@ -81,11 +82,24 @@ DuePosting duePosting(store::Database& db, const QDate& today) {
             movement.amount = *amount;
         }
         movement.income = all.text(10).trimmed().compare(kIncome, Qt::CaseInsensitive) == 0;
-        for (const QDate& day : occurrences(rule, covered.addDays(1), today)) {
+        const std::vector<QDate> days = occurrences(rule, covered.addDays(1), today);
+        if (movement.amount.isZero()) {
+            if (!days.empty()) {
+                movement.date = days.front();
+                due.withoutAmount.push_back(movement);
+            }
+            continue;
+        }
+        due.coveredSchedules.push_back(movement.scheduleId);
+        for (const QDate& day : days) {
             movement.date = day;
             due.movements.push_back(movement);
         }
     }
+    std::stable_sort(due.withoutAmount.begin(), due.withoutAmount.end(),
+                     [](const DueMovement& a, const DueMovement& b) {
+                         return a.account.compare(b.account, Qt::CaseInsensitive) < 0;
+                     });
     std::stable_sort(due.movements.begin(), due.movements.end(),
                      [](const DueMovement& a, const DueMovement& b) {
                          if (a.date != b.date)
@@ -95,12 +109,16 @@ DuePosting duePosting(store::Database& db, const QDate& today) {
     return due;
 }
 
-void recordDuePosting(store::Database& db, const DuePosting& due, const QDate& today) {
+void recordDuePosting(store::Database& db, const DuePosting& due, const QDate& today,
+                      const std::vector<bool>& ticked) {
     store::Transaction transaction(db);
     store::Statement insert =
         db.prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, "
                                   "Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
-    for (const DueMovement& movement : due.movements) {
+    for (size_t i = 0; i < due.movements.size(); ++i) {
+        const DueMovement& movement = due.movements[i];
+        if ((!ticked.empty() && (i >= ticked.size() || !ticked[i])) || movement.amount.isZero())
+            continue;
         if (!movement.amount.isStorable())
             throw store::StoreError(
                 QStringLiteral("El importe %1 es demasiado grande para guardarlo exacto.")

@@ -29,7 +29,7 @@ void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::Da
     if (dialog.Tag != QLatin1String("SI"))
         return;
     try {
-        recordDuePosting(baseAbierta, due, today);
+        recordDuePosting(baseAbierta, due, today, dialog.ticked());
     } catch (const store::StoreError& failure) {
         ui::showStoreError(parent, failure, ui::kSpacedErrorTitle);
         return;

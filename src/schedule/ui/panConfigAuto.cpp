@@ -5,6 +5,8 @@
 #include "schedule/ui/panPerMov.h"
 #include "store/StoreError.h"
 #include "ui/common/BoxLeaveChecks.h"
+#include "ui/common/DefaultButton.h"
+#include "ui/common/MultiLineTextBox.h"
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
@@ -150,9 +152,9 @@ panConfigAuto::panConfigAuto(store::Database& baseAbierta, QWidget* parent)
     Command3->setObjectName(QStringLiteral("Command3"));
     Command1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("&Salir"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    ui::makeOnlyDefault(*this, Command1);
 
     auto* layout = new QGridLayout(this);
     auto* top = new QHBoxLayout;

@@ -2,6 +2,8 @@
 
 #include "schedule/core/Frequency.h"
 #include "ui/common/BoxLeaveChecks.h"
+#include "ui/common/DefaultButton.h"
+#include "ui/common/MultiLineTextBox.h"
 #include "ui/common/centraFormulario.h"
 
 #include <QGridLayout>
@@ -9,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -53,13 +54,14 @@ panPerMov::panPerMov(QWidget* parent) : QDialog(parent) {
     Label2->setBuddy(Text1);
     Label3 = new QLabel(QStringLiteral("Detalle :"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Text2 = new QPlainTextEdit(this);
+    // Enter closes the dialog, as in the entry dialog's detail; the detail
+    // becomes the posted movements' detail, no longer than theirs.
+    Text2 = new ui::MultiLineTextBox(150, this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setTabChangesFocus(true);
     Label3->setBuddy(Text2);
     Command1 = new QPushButton(QStringLiteral("&Cerrar"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
+    ui::makeOnlyDefault(*this, Command1);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, Qt::AlignTop);

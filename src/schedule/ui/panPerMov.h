@@ -6,13 +6,13 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace tesorin::ui {
 class BoxLeaveChecks;
-}
+class MultiLineTextBox;
+} // namespace tesorin::ui
 
 namespace tesorin::schedule {
 
@@ -34,7 +34,7 @@ public:
     QLabel* Label2;
     QLineEdit* Text1;
     QLabel* Label3;
-    QPlainTextEdit* Text2;
+    ui::MultiLineTextBox* Text2;
     QPushButton* Command1;
 
     // "IN" selects ENTRADA, "OU" SALIDA, anything else neither.

@@ -1,4 +1,5 @@
 #include "schedule/ui/panProg.h"
+#include "schedule/ui/WithoutAmountDelegate.h"
 
 #include "base/Clock.h"
 #include "schedule/core/ScheduleListModel.h"
@@ -7,6 +8,7 @@
 #include "store/DataControl.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
@@ -47,12 +49,16 @@ panProg::panProg(store::Database& baseAbierta, const QString& nombreBase, QWidge
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(QStringLiteral("Movimientos programados"));
     DBGrid1->setModel(m_model);
+    DBGrid1->setItemDelegate(new WithoutAmountDelegate(DBGrid1));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
     DBGrid1->setTabKeyNavigation(false);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 8);
+    // Row selectors, as in the main grid: the current row shows its mark.
+    DBGrid1->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    DBGrid1->verticalHeader()->setFixedWidth(DBGrid1->fontMetrics().height() + 4);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     Label1->setBuddy(DBGrid1);
 
@@ -65,8 +71,7 @@ panProg::panProg(store::Database& baseAbierta, const QString& nombreBase, QWidge
     Command2 = new QPushButton(QStringLiteral("&Salir"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     // No default button: Enter in the grid never starts an operation.
-    for (QPushButton* button : {Command1, Command3, Command4, Command2})
-        button->setAutoDefault(false);
+    ui::makeOnlyDefault(*this, nullptr);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, Qt::AlignTop);

@@ -1,5 +1,6 @@
 #include "ui/common/BoxLeaveChecks.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -10,8 +11,8 @@ namespace tesorin::ui {
 
 BoxLeaveChecks::BoxLeaveChecks(QWidget& form) : QObject(&form), m_form(form) {}
 
-void BoxLeaveChecks::watch(QLineEdit* box, Check check) {
-    m_checks.insert(box, std::move(check));
+void BoxLeaveChecks::watch(QLineEdit* box, Check check, Options options) {
+    m_checks.insert(box, Watched{std::move(check), std::move(options)});
     box->installEventFilter(this);
 }
 
@@ -22,8 +23,10 @@ bool BoxLeaveChecks::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             m_leaving = static_cast<QLineEdit*>(watched);
             QTimer::singleShot(0, this, [this] {
-                if (m_leaving && m_form.isVisible())
-                    settle();
+                // A form already closed checks nothing, now or when shown again.
+                if (!m_form.isVisible())
+                    m_leaving = nullptr;
+                settleLeaving();
             });
         }
     }
@@ -31,22 +34,32 @@ bool BoxLeaveChecks::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool BoxLeaveChecks::settle() {
+    if (m_leaving)
+        return settleLeaving();
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return !box || !m_checks.contains(box) || run(box);
+}
+
+bool BoxLeaveChecks::settleLeaving() {
     QLineEdit* box = m_leaving;
     m_leaving = nullptr;
-    if (!box)
-        box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (!box || !m_checks.contains(box))
-        return true;
-    return run(box);
+    return !box || !m_checks.contains(box) || run(box);
 }
 
 bool BoxLeaveChecks::run(QLineEdit* box) {
-    const std::optional<schedule::BoxRefusal> refusal = m_checks.value(box)(box->text());
-    if (!refusal)
+    const Watched& watched = m_checks[box];
+    const std::optional<schedule::BoxRefusal> refusal = watched.check(box->text());
+    if (!refusal) {
+        if (watched.options.tidy)
+            box->setText(watched.options.tidy(box->text()));
         return true;
+    }
     box->setText(refusal->resetText);
+    // A button pressed to leave the box is not clicked after the message.
+    for (QAbstractButton* button : m_form.findChildren<QAbstractButton*>())
+        button->setDown(false);
     m_showing = true;
-    QMessageBox::critical(&m_form, QStringLiteral("E r r o r"), refusal->message, QMessageBox::Ok);
+    QMessageBox::critical(&m_form, watched.options.title, refusal->message, QMessageBox::Ok);
     m_showing = false;
     box->setFocus();
     return false;

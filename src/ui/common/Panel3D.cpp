@@ -43,9 +43,13 @@ void Panel3D::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_bevel != Bevel::None)
         qDrawShadePanel(&painter, rect(), palette(), m_bevel == Bevel::Inset, 1);
+    // Blanks that once made room for a picture are left out: the contents
+    // margins keep the caption clear of what lies on the panel.
     const QRect captionArea = contentsRect();
+    const QString shown =
+        fontMetrics().elidedText(m_caption.trimmed(), Qt::ElideRight, captionArea.width());
     style()->drawItemText(&painter, captionArea, int(m_alignment) | Qt::TextSingleLine, palette(),
-                          isEnabled(), m_caption, QPalette::WindowText);
+                          isEnabled(), shown, QPalette::WindowText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -15,6 +15,7 @@ namespace tesorin::workareas {
 using store::Database;
 using store::sqliteMessage;
 using store::StoreError;
+using store::StoreStep;
 using store::workAreaExists;
 using store::workAreaFolder;
 
@@ -44,10 +45,11 @@ void backupInto(Database& source, const QString& path, const QString& displayNam
         }
         rc = sqlite3_errcode(target);
     }
-    const QString message = rc == SQLITE_OK ? QString() : sqliteMessage(target, rc, displayName);
+    const QString message =
+        rc == SQLITE_OK ? QString() : sqliteMessage(target, rc, displayName, StoreStep::Create);
     sqlite3_close(target);
     if (rc != SQLITE_OK)
-        throw StoreError(message);
+        throw StoreError(message, rc & 0xff);
 }
 
 void removePartial(const QString& partial) {
@@ -80,6 +82,14 @@ void createWorkAreaCopy(const QString& templateName, const QString& newName) {
         copy->Close();
         if (!QFile::rename(partial, finalPath))
             throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(newName));
+    } catch (const StoreError& failure) {
+        removePartial(partial);
+        // Room running out while the copy is trimmed is still the new work
+        // area not being made, not a change lost in it.
+        if (failure.code() == SQLITE_FULL)
+            throw StoreError(sqliteMessage(nullptr, SQLITE_FULL, newName, StoreStep::Create),
+                             SQLITE_FULL);
+        throw;
     } catch (...) {
         removePartial(partial);
         throw;

@@ -1,6 +1,7 @@
 #include "workareas/ui/panAbreBase.h"
 
 #include "store/WorkAreaFolder.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/DialogPicture.h"
 
 #include <QGridLayout>
@@ -32,9 +33,9 @@ panAbreBase::panAbreBase(QWidget* parent) : QDialog(parent) {
     Label2->setBuddy(List1);
     Command7 = new QPushButton(QStringLiteral("Abrir !"), this);
     Command7->setObjectName(QStringLiteral("Command7"));
-    Command7->setDefault(true);
     Command1 = new QPushButton(QStringLiteral("Salir"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    ui::makeOnlyDefault(*this, Command7);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

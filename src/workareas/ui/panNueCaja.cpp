@@ -1,5 +1,6 @@
 #include "workareas/ui/panNueCaja.h"
 
+#include "ui/common/DefaultButton.h"
 #include "ui/common/DialogPicture.h"
 #include "ui/common/centraFormulario.h"
 #include "workareas/core/WorkAreaName.h"
@@ -35,9 +36,9 @@ panNueCaja::panNueCaja(QWidget* parent) : QDialog(parent) {
     Label2->setBuddy(Text1);
     Command7 = new QPushButton(QStringLiteral("Crear !"), this);
     Command7->setObjectName(QStringLiteral("Command7"));
-    Command7->setDefault(true);
     Command1 = new QPushButton(QStringLiteral("Salir"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    ui::makeOnlyDefault(*this, Command7);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

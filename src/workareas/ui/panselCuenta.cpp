@@ -1,6 +1,7 @@
 #include "workareas/ui/panselCuenta.h"
 
 #include "store/WorkAreaFolder.h"
+#include "ui/common/DefaultButton.h"
 #include "ui/common/DialogPicture.h"
 #include "ui/common/centraFormulario.h"
 
@@ -29,9 +30,9 @@ panselCuenta::panselCuenta(QWidget* parent) : QDialog(parent) {
     Label1->setBuddy(List1);
     Command1 = new QPushButton(QStringLiteral("&Aceptar"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
     Command2 = new QPushButton(QStringLiteral("&Cancelar"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    ui::makeOnlyDefault(*this, Command1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
