@@ -1,22 +1,16 @@
 // The account statement of every account over all dates: up to its first
-// page on screen, and the whole PDF, written by the project's own writer
-// (statement_pdf) and by Qt's PDF engine through the painter the preview and
-// the printer use (statement_pdf_qt). The baseline is SQLite alone reading
+// page on screen, and the whole PDF (Qt's PDF engine under the painter the
+// preview and the printer use). The baseline is SQLite alone reading
 // the selected rows in statement order.
 #include "bench/Bench.h"
 #include "reports/core/StatementFormula.h"
-#include "reports/core/StatementGeometry.h"
 #include "reports/core/StatementReport.h"
 #include "reports/ui/StatementOutput.h"
-#include "reports/ui/StatementPainter.h"
 #include "reports/ui/StatementPreview.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
@@ -43,37 +37,6 @@ double rawSelectionMs(const QString& path) {
     return ms;
 }
 
-// The whole statement through QPdfWriter, every page on one painter.
-void writeWithQt(const tesorin::reports::StatementReport& report, const QString& path) {
-    using namespace tesorin::reports;
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(geometry::paperSize(report.layout().paper), QPageSize::Point));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter(&writer);
-    const double scale = writer.resolution() / 72.0;
-    for (int index = 0; index < report.pageCount(); ++index) {
-        if (index > 0)
-            writer.newPage();
-        painter.save();
-        painter.scale(scale, scale);
-        paintStatementPage(painter, report.page(index), report.layout());
-        painter.restore();
-    }
-}
-
-// Median ms of writing the whole statement with write; pages counts them.
-double statementPdfMs(const QString& path, int& pages,
-                      void (*write)(const tesorin::reports::StatementReport&, const QString&)) {
-    return tesorin::bench::medianMs(
-        [&] {
-            tesorin::reports::StatementReport report(QStringLiteral("BASE.MDB"), kFormula,
-                                                     QDate(2025, 1, 1));
-            pages = report.pageCount();
-            write(report, path);
-        },
-        3);
-}
-
 } // namespace
 
 TESORIN_BENCH(statement_first_page) {
@@ -95,27 +58,17 @@ TESORIN_BENCH(statement_pdf) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("estado.pdf"));
     int pages = 0;
-    const double ms =
-        statementPdfMs(path, pages, [](const reports::StatementReport& report, const QString& to) {
-            reports::writeStatementPdf(report, to);
-        });
+    const double ms = bench::medianMs(
+        [&] {
+            reports::StatementReport report(QStringLiteral("BASE.MDB"), kFormula,
+                                            QDate(2025, 1, 1));
+            pages = report.pageCount();
+            reports::writeStatementPdf(report, path);
+        },
+        3);
     bench::report(QStringLiteral("statement_pdf"), context.rows, ms, rawSelectionMs(context.path));
     bench::reportValue(QStringLiteral("statement_pdf_pages"), context.rows, QStringLiteral("pages"),
                        pages);
     bench::reportValue(QStringLiteral("statement_pdf_kb"), context.rows, QStringLiteral("kb"),
-                       double(QFileInfo(path).size()) / 1024.0);
-}
-
-TESORIN_BENCH(statement_pdf_qt) {
-    using namespace tesorin;
-    QTemporaryDir folder;
-    const QString path = QDir(folder.path()).filePath(QStringLiteral("estado.pdf"));
-    int pages = 0;
-    const double ms = statementPdfMs(path, pages, writeWithQt);
-    bench::report(QStringLiteral("statement_pdf_qt"), context.rows, ms,
-                  rawSelectionMs(context.path));
-    bench::reportValue(QStringLiteral("statement_pdf_qt_pages"), context.rows,
-                       QStringLiteral("pages"), pages);
-    bench::reportValue(QStringLiteral("statement_pdf_qt_kb"), context.rows, QStringLiteral("kb"),
                        double(QFileInfo(path).size()) / 1024.0);
 }
