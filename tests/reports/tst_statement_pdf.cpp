@@ -1,10 +1,12 @@
 // The statement exported to PDF, read back with pdftotext: the pages, the
-// page numbers and the totals a reader sees.
+// page numbers, the totals and the accented texts a reader sees, in fonts
+// the file carries.
 #include "base/Regional.h"
 #include "reports/core/ReportError.h"
 #include "reports/core/StatementFormula.h"
 #include "reports/core/StatementReport.h"
 #include "reports/ui/StatementOutput.h"
+#include "store/Schema.h"
 #include "support/ModalDriver.h"
 
 #include <QFile>
@@ -47,6 +49,31 @@ class StatementPdfTest : public QObject {
         if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
             pages.removeLast();
         return pages;
+    }
+
+    // The rows of pdffonts for fonts the file does not carry or whose
+    // glyphs it does not map back to characters.
+    QStringList fontsNotEmbeddedOrUnmapped(const QString& path) {
+        QProcess process;
+        process.start(QStandardPaths::findExecutable(QStringLiteral("pdffonts")), {path});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            return {QStringLiteral("pdffonts failed")};
+        const QStringList rows =
+            QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+        QStringList faults;
+        int fonts = 0;
+        for (const QString& row : rows.mid(2)) {
+            const QStringList fields = row.simplified().split(QLatin1Char(' '));
+            if (fields.size() < 6)
+                continue;
+            ++fonts;
+            const qsizetype emb = fields.size() - 5;
+            if (fields[emb] != QLatin1String("yes") || fields[emb + 2] != QLatin1String("yes"))
+                faults.append(row);
+        }
+        if (fonts == 0)
+            faults.append(QStringLiteral("no fonts"));
+        return faults;
     }
 
 private Q_SLOTS:
@@ -99,6 +126,34 @@ private Q_SLOTS:
         QVERIFY2(last.contains(QStringLiteral("Total general %1 %2 %3")
                                    .arg(amount("12004"), amount("1230"), amount("10774"))),
                  qPrintable(last));
+    }
+
+    // Accents, "ñ", "ü", "¿" and "€" are copied out of the PDF as written.
+    void accentedTextsReadBack() {
+        const QString name = QStringLiteral("ACENTOS.MDB");
+        store::createWorkAreaFile(m_area->path(name));
+        {
+            auto db = m_area->open(name);
+            addMovement(*db, QDate(2024, 3, 1), QStringLiteral("Cañería"),
+                        QStringLiteral("Señal del baño"), money("0"), money("80"));
+            addMovement(*db, QDate(2024, 3, 2), QStringLiteral("Cañería"),
+                        QStringLiteral("Pingüino ÁÉÍÓÚ ¿€?"), money("12.5"), money("0"));
+        }
+        StatementReport report(name, statementFormula(kAllAccountsEntry, true, {}, {}),
+                               QDate(2024, 6, 1));
+        const QString path = m_area->path(QStringLiteral("acentos.pdf"));
+        QVERIFY(writeStatementPdf(report, path));
+
+        const QStringList pages = pdfPages(path);
+        QCOMPARE(pages.size(), 1);
+        const QString text = simplified(pages.first());
+        for (const QString& expected :
+             {QStringLiteral("Cuenta: Cañería"), QStringLiteral("Señal del baño"),
+              QStringLiteral("Pingüino ÁÉÍÓÚ ¿€?"), QStringLiteral("Página 1 de 1")})
+            QVERIFY2(text.contains(expected),
+                     qPrintable(expected + QStringLiteral(" in: ") + text));
+        const QStringList faults = fontsNotEmbeddedOrUnmapped(path);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void stoppedExportLeavesNoFile() {

@@ -4,11 +4,11 @@
 #include "reports/core/StatementGeometry.h"
 #include "reports/core/StatementReport.h"
 #include "reports/ui/StatementPainter.h"
-#include "reports/ui/StatementPdfWriter.h"
 
 #include <QDir>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 
@@ -55,17 +55,26 @@ bool writeStatementPdf(const StatementReport& report, const QString& path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw failed(file.errorString());
-    StatementPdfWriter writer(file, geometry::paperSize(report.layout().paper),
-                              report.layout().title.isEmpty() ? QStringLiteral("Estado de cuenta")
-                                                              : report.layout().title);
+    QPdfWriter writer(&file);
+    writer.setPageSize(pageSize(report.layout().paper));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(report.layout().title.isEmpty() ? QStringLiteral("Estado de cuenta")
+                                                    : report.layout().title);
+    writer.setCreator(QStringLiteral("Tesorin"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw failed(QStringLiteral("no se pudo empezar a escribir el PDF."));
     for (int index = 0; index < report.pageCount(); ++index) {
-        paintStatementPage(writer.newPage(), report.page(index), report.layout());
+        if (index > 0)
+            writer.newPage();
+        paintScaled(painter, report, report.page(index), writer.resolution());
         if (progress && !progress(index + 1)) {
+            painter.end();
             file.cancelWriting();
             return false;
         }
     }
-    if (!writer.finish() || !file.commit())
+    if (!painter.end() || !file.commit())
         throw failed(file.errorString());
     return true;
 }

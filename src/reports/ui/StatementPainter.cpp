@@ -1,7 +1,6 @@
 #include "reports/ui/StatementPainter.h"
 
 #include "reports/core/StatementGeometry.h"
-#include "reports/ui/StatementCanvas.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -27,7 +26,6 @@ constexpr double kPadding = 3;
 // A text made into glyphs, from a baseline at its left end.
 struct Glyphs {
     QList<QGlyphRun> runs;
-    QString characters; // one per glyph of a single run, when known
     double width = 0;
     double ascent = 0;
     double descent = 0;
@@ -61,7 +59,7 @@ std::optional<Glyphs> simpleGlyphs(const QString& text, const QRawFont& font) {
     run.setRawFont(font);
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
-    return Glyphs{{run}, text, x, font.ascent(), font.descent()};
+    return Glyphs{{run}, x, font.ascent(), font.descent()};
 }
 
 // Any other text, shaped in full with font fallback. The layout works at
@@ -115,8 +113,8 @@ void scaleGlyphs(Glyphs& glyphs, double factor) {
 
 class PagePainter {
 public:
-    PagePainter(StatementCanvas& canvas, const StatementLayout& layout, bool firstPage)
-        : m_canvas(canvas), m_layout(layout), m_body(geometry::bodyRect(layout.paper, firstPage)),
+    PagePainter(QPainter& painter, const StatementLayout& layout, bool firstPage)
+        : m_painter(painter), m_layout(layout), m_body(geometry::bodyRect(layout.paper, firstPage)),
           m_columns(geometry::columnSpans(layout, m_body.left(), m_body.width())) {}
 
     // A font of `points`; its glyphs are sized in points too.
@@ -144,12 +142,11 @@ public:
 
     void fill(const QRectF& rect, const QColor& color) {
         flushRun();
-        m_canvas.fillRect(rect, color);
+        m_painter.fillRect(rect, color);
     }
 
     void rule(double y, double width, const QColor& color = kInk) {
-        flushRun();
-        m_canvas.line(QPointF(m_body.left(), y), QPointF(m_body.right(), y), width, color);
+        stroke(QPointF(m_body.left(), y), QPointF(m_body.right(), y), width, color);
     }
 
     // Text on one line in rect, shortened with "…" when it does not fit;
@@ -187,12 +184,16 @@ public:
         place(*glyphs, QPointF(left, baseline), color);
     }
 
-    // Glyphs of one line in one font and colour go out together: the PDF
-    // then carries the font and colour once a line, not once a cell.
+    void stroke(const QPointF& from, const QPointF& to, double width, const QColor& color) {
+        flushRun();
+        m_painter.setPen(QPen(color, width));
+        m_painter.drawLine(from, to);
+    }
+
+    // Glyphs of one line in one font and colour are drawn together: the
+    // PDF then carries the font and colour once a line, not once a cell.
     void place(const Glyphs& glyphs, const QPointF& origin, const QColor& color) {
         for (const QGlyphRun& run : glyphs.runs) {
-            const bool single =
-                glyphs.runs.size() == 1 && glyphs.characters.size() == run.glyphIndexes().size();
             if (!(m_run.font == run.rawFont()) || m_run.color != color ||
                 m_run.baseline != origin.y())
                 flushRun();
@@ -202,8 +203,6 @@ public:
             m_run.glyphs.append(run.glyphIndexes());
             for (const QPointF& position : run.positions())
                 m_run.positions.append(position + origin);
-            m_run.characters +=
-                single ? glyphs.characters : QString(run.glyphIndexes().size(), QChar(0));
         }
     }
 
@@ -214,11 +213,10 @@ public:
         run.setRawFont(m_run.font);
         run.setGlyphIndexes(m_run.glyphs);
         run.setPositions(m_run.positions);
-        m_canvas.glyphs(run, m_run.color,
-                        m_run.characters.contains(QChar(0)) ? QString() : m_run.characters);
+        m_painter.setPen(m_run.color);
+        m_painter.drawGlyphRun(QPointF(0, 0), run);
         m_run.glyphs.clear();
         m_run.positions.clear();
-        m_run.characters.clear();
     }
 
     QRectF cell(int column, double top, double height) const {
@@ -320,9 +318,8 @@ public:
 
     void footer(const StatementPage& page) {
         const QRectF area = geometry::footerRect(m_layout.paper);
-        flushRun();
-        m_canvas.line(QPointF(area.left(), area.top() + 6), QPointF(area.right(), area.top() + 6),
-                      0.5, kSoftInk);
+        stroke(QPointF(area.left(), area.top() + 6), QPointF(area.right(), area.top() + 6), 0.5,
+               kSoftInk);
         const QRectF row(area.left(), area.top() + 8, area.width(), area.height() - 8);
         text(row, page.printed, font(7.5), Qt::AlignLeft, false, kSoftInk);
         text(row, page.pageText, font(7.5), Qt::AlignRight, false, kSoftInk);
@@ -330,7 +327,7 @@ public:
     }
 
 private:
-    StatementCanvas& m_canvas;
+    QPainter& m_painter;
     const StatementLayout& m_layout;
     QRectF m_body;
     QList<geometry::ColumnSpan> m_columns;
@@ -341,32 +338,25 @@ private:
         double baseline = 0;
         QList<quint32> glyphs;
         QList<QPointF> positions;
-        QString characters; // a 0 where a glyph's character is unknown
     } m_run;
 };
 
 } // namespace
-
-void paintStatementPage(StatementCanvas& canvas, const StatementPage& page,
-                        const StatementLayout& layout) {
-    PagePainter painter(canvas, layout, page.number == 1);
-    if (page.number > 1)
-        painter.runningHeader(page.runningHeader);
-    double top = geometry::bodyRect(layout.paper, page.number == 1).top();
-    for (const StatementLine& line : page.lines) {
-        painter.line(line, top);
-        top += geometry::lineHeight(line.kind);
-    }
-    painter.footer(page);
-}
 
 void paintStatementPage(QPainter& painter, const StatementPage& page,
                         const StatementLayout& layout) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PainterCanvas canvas(painter);
-    paintStatementPage(canvas, page, layout);
+    PagePainter pagePainter(painter, layout, page.number == 1);
+    if (page.number > 1)
+        pagePainter.runningHeader(page.runningHeader);
+    double top = geometry::bodyRect(layout.paper, page.number == 1).top();
+    for (const StatementLine& line : page.lines) {
+        pagePainter.line(line, top);
+        top += geometry::lineHeight(line.kind);
+    }
+    pagePainter.footer(page);
     painter.restore();
 }
 
