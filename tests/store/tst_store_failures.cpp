@@ -19,6 +19,8 @@ using namespace tesorin::store;
 class StoreFailuresTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+
     static QString openError(const QString& name) {
         try {
             Database::OpenDatabase(name);
@@ -35,6 +37,8 @@ class StoreFailuresTest : public QObject {
     }
 
 private Q_SLOTS:
+    void init() { area = std::make_unique<test::TestWorkArea>(); }
+    void cleanup() { area.reset(); }
     void openingRefusesWhatIsNoWorkArea_data() {
         QTest::addColumn<QByteArray>("contents"); // empty: no file at all
         QTest::addColumn<QString>("message");
@@ -46,9 +50,8 @@ private Q_SLOTS:
     void openingRefusesWhatIsNoWorkArea() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
-        test::TestWorkArea area;
         if (!contents.isEmpty()) {
-            QFile file(area.path(QStringLiteral("CASA.MDB")));
+            QFile file(area->path(QStringLiteral("CASA.MDB")));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
         }
@@ -56,8 +59,7 @@ private Q_SLOTS:
     }
 
     void aDatabaseWithoutTheTablesIsRefusedAndLeftAlone() {
-        test::TestWorkArea area;
-        const QString path = area.path(QStringLiteral("OTRA.MDB"));
+        const QString path = area->path(QStringLiteral("OTRA.MDB"));
         sqlite3* raw = nullptr;
         sqlite3_open(path.toUtf8().constData(), &raw);
         sqlite3_exec(raw, "CREATE TABLE Cuentas (Nombre TEXT)", nullptr, nullptr, nullptr);
@@ -76,31 +78,28 @@ private Q_SLOTS:
     }
 
     void bareNamesResolveInAnyLetterCase() {
-        test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
-                            area.path(QStringLiteral("casa.mdb"))));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")),
+                            area->path(QStringLiteral("casa.mdb"))));
         auto db = Database::OpenDatabase(QStringLiteral("CASA.MDB"));
-        QCOMPARE(db->path(), area.path(QStringLiteral("casa.mdb")));
+        QCOMPARE(db->path(), area->path(QStringLiteral("casa.mdb")));
         QStringList listed = listWorkAreas();
         listed.sort();
         QCOMPARE(listed, (QStringList{QStringLiteral("BASE.MDB"), QStringLiteral("CASA.MDB")}));
     }
 
     void anExistingFileIsNeverOverwritten() {
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
                           test::money("1"), test::money("0"));
         QVERIFY_THROWS_EXCEPTION(StoreError,
-                                 createWorkAreaFile(area.path(QStringLiteral("BASE.MDB"))));
+                                 createWorkAreaFile(area->path(QStringLiteral("BASE.MDB"))));
         QCOMPARE(movementCount(*db), 1L);
     }
 
     void aFileHeldByAnotherProgramIsReported() {
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         sqlite3* other = nullptr;
-        sqlite3_open(area.path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other);
+        sqlite3_open(area->path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other);
         QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
         QString message;
         try {
@@ -115,15 +114,14 @@ private Q_SLOTS:
     }
 
     void aReadOnlyWorkAreaRefusesWritesAndKeepsItsRows() {
-        test::TestWorkArea area;
         {
-            auto db = area.open();
+            auto db = area->open();
             test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
                               test::money("1"), test::money("0"));
         }
-        const QString path = area.path(QStringLiteral("BASE.MDB"));
+        const QString path = area->path(QStringLiteral("BASE.MDB"));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        auto db = area.open();
+        auto db = area->open();
         if (geteuid() == 0) // root writes through permission bits; ask the store instead
             db->exec(QStringLiteral("PRAGMA query_only = 1"));
         QString message;
@@ -138,8 +136,7 @@ private Q_SLOTS:
     }
 
     void aFullDiskLeavesTheFileAsItWas() {
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         Statement pages = db->prepare(QStringLiteral("PRAGMA page_count"));
         pages.step();
         db->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages.int64(0) + 1));
@@ -185,8 +182,7 @@ private Q_SLOTS:
         QFETCH(QString, table);
         QFETCH(QString, field);
         QFETCH(QString, value);
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         auto rows = db->OpenRecordset(table);
         rows->AddNew();
         QVERIFY_THROWS_EXCEPTION(StoreError, rows->setValue(field, value));

@@ -6,6 +6,7 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>
@@ -141,7 +142,7 @@ panBuscar::panBuscar(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     try {
         Combo1->addItems(accounts::accountNamesInListOrder(baseAbierta));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());

@@ -4,6 +4,7 @@
 #include "store/StoreError.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>
@@ -101,7 +102,7 @@ panOpcVer::panOpcVer(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     try {
         List1->addItems(viewAccountEntries(baseAbierta));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
     adjustSize();
     ui::centraFormulario(*this);
@@ -153,9 +154,10 @@ void panOpcVer::Command1_Click() {
 
 void panOpcVer::Command4_Click() {
     if (m_listIndex == -1) {
-        QMessageBox::critical(this, QStringLiteral("E r r o r"),
-                              QStringLiteral("Debe seleccionar una cuenta o bien seleccionar la "
-                                             "opcion <MOSTRAR TODAS LAS CUENTAS>"));
+        ui::MessageBoxes::critical(
+            this, QStringLiteral("E r r o r"),
+            QStringLiteral("Debe seleccionar una cuenta o bien seleccionar la "
+                           "opcion <MOSTRAR TODAS LAS CUENTAS>"));
         return;
     }
     Tag = QStringLiteral("SI");

@@ -9,6 +9,7 @@
 #include "ui/common/FormTwips.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 #include <QCalendarWidget>
@@ -144,7 +145,7 @@ void panSumas::calc() {
 }
 
 void panSumas::showStoreError(const QString& message) {
-    QMessageBox::critical(this, QStringLiteral("Error"), message);
+    ui::MessageBoxes::critical(this, QStringLiteral("Error"), message);
 }
 
 } // namespace tesorin::reports

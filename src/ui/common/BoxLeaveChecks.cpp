@@ -1,5 +1,7 @@
 #include "ui/common/BoxLeaveChecks.h"
 
+#include "ui/common/MessageBoxes.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -46,7 +48,8 @@ bool BoxLeaveChecks::run(QLineEdit* box) {
         return true;
     box->setText(refusal->resetText);
     m_showing = true;
-    QMessageBox::critical(&m_form, QStringLiteral("E r r o r"), refusal->message, QMessageBox::Ok);
+    ui::MessageBoxes::critical(&m_form, QStringLiteral("E r r o r"), refusal->message,
+                               QMessageBox::Ok);
     m_showing = false;
     box->setFocus();
     return false;
