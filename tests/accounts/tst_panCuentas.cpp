@@ -127,7 +127,7 @@ private Q_SLOTS:
         panCuentas form(*db, recCuentas);
         DialogSeen seen;
         ModalDriver driver;
-        driver.expect<panNueCue>(confirm(seen, QStringLiteral("SUELDO"), 1)).answer();
+        driver.expect<panNueCue>(confirm(seen, QStringLiteral("SUELDO"), 1)).nextAnswer();
         form.Command6->click();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text,
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QVERIFY(listed(form).isEmpty());
         ModalDriver driver;
         form.Command1->click();
-        driver.answer();
+        driver.nextAnswer();
         form.Command3->click();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Cuenta no localizada"));
@@ -220,7 +220,7 @@ private Q_SLOTS:
         QVERIFY(select(form, QStringLiteral("Efectivo")));
         DialogSeen seen;
         ModalDriver driver;
-        driver.expect<panNueCue>(confirm(seen, newName, 0)).answer();
+        driver.expect<panNueCue>(confirm(seen, newName, 0)).nextAnswer();
         form.Command3->click();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Ya existe una cuenta con ese nombre."));
@@ -260,7 +260,7 @@ private Q_SLOTS:
         panCuentas form(*db, recCuentas);
         QVERIFY(select(form, QStringLiteral("Sueldo")));
         ModalDriver driver;
-        driver.answer(QMessageBox::StandardButton(reply));
+        driver.nextAnswer(QMessageBox::StandardButton(reply));
         form.Command1->click();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Borra esta cuenta"));
@@ -276,7 +276,7 @@ private Q_SLOTS:
         db->exec(QStringLiteral("PRAGMA query_only = 1"));
         QVERIFY(select(form, QStringLiteral("Banco")));
         ModalDriver driver;
-        driver.answer(QMessageBox::Yes).answer();
+        driver.nextAnswer(QMessageBox::Yes).nextAnswer();
         form.Command1->click();
         QCOMPARE(driver.messages().size(), 2);
         QCOMPARE(driver.messages()[1].icon, QMessageBox::Critical);

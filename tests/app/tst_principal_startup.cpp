@@ -107,7 +107,7 @@ private slots:
 
         window = std::make_unique<principal>(100);
         ModalDriver driver;
-        driver.answer(QMessageBox::Ok);
+        driver.nextAnswer(QMessageBox::Ok);
         QVERIFY(!window->Form_Load());
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().text, expected);

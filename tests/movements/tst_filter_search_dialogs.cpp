@@ -329,7 +329,7 @@ private Q_SLOTS:
         ModalDriver driver;
         driver
             .expect<panBuscar>([](panBuscar& dialog) { ModalDriver::clickLater(dialog.Command4); })
-            .answer();
+            .nextAnswer();
         movements::buscarMovimiento(&window, *m_db, *m_data);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].title, QStringLiteral("E r r o r"));
@@ -352,7 +352,7 @@ private Q_SLOTS:
                 dialog.Text1->setPlainText(QStringLiteral("cuota [2"));
                 ModalDriver::clickLater(dialog.Command4);
             })
-            .answer();
+            .nextAnswer();
         movements::buscarMovimiento(&window, *m_db, *m_data);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].title, QStringLiteral("Error"));

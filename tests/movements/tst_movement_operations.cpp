@@ -300,7 +300,7 @@ private Q_SLOTS:
     void doubleClickingAnEmptyGridEditsNothing() {
         QVERIFY(openWindow());
         ModalDriver driver;
-        driver.answer();
+        driver.nextAnswer();
         QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("No se puede editar este movimiento !"));
@@ -311,7 +311,7 @@ private Q_SLOTS:
     void deleteOnAnEmptyGridAsksOnceThenSaysThereIsNothing() {
         QVERIFY(openWindow());
         ModalDriver driver;
-        driver.answer(QMessageBox::Yes).answer();
+        driver.nextAnswer(QMessageBox::Yes).nextAnswer();
         QTest::keyClick(grid(), Qt::Key_Delete);
         QCOMPARE(driver.messages().size(), 2);
         QCOMPARE(driver.messages()[0].text,
@@ -347,7 +347,7 @@ private Q_SLOTS:
         grid()->selectRow(row);
         QCOMPARE(m_window->Data1().currentRow(), long(row));
         ModalDriver driver;
-        driver.answer(QMessageBox::Yes);
+        driver.nextAnswer(QMessageBox::Yes);
         QTest::keyClick(grid(), Qt::Key_Delete);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(grid()->model()->rowCount(), 2);
@@ -374,7 +374,7 @@ private Q_SLOTS:
         QVERIFY(openWindow());
         QVERIFY(menu("menuMovBorrar")->isEnabled());
         ModalDriver driver;
-        driver.answer(QMessageBox::StandardButton(reply));
+        driver.nextAnswer(QMessageBox::StandardButton(reply));
         if (how == QLatin1String("key"))
             QTest::keyClick(grid(), Qt::Key_Delete);
         else if (how == QLatin1String("menu"))
@@ -422,17 +422,17 @@ private Q_SLOTS:
         DialogSeen seen;
         ModalDriver driver;
         if (operation == QLatin1String("delete")) {
-            driver.answer(QMessageBox::Yes).answer();
+            driver.nextAnswer(QMessageBox::Yes).nextAnswer();
             QTest::keyClick(grid(), Qt::Key_Delete);
         } else if (operation == QLatin1String("payment")) {
             driver.expect<panNueIngreso>(fillIn(seen, {kToday, "Alquiler", "x", "5", "Efectivo"}))
-                .answer();
+                .nextAnswer();
             menu("menuMovPago")->trigger();
         } else {
             driver
                 .expect<panNueIngreso>(
                     fillIn(seen, {QDate(), QString(), QString(), QStringLiteral("7"), QString()}))
-                .answer();
+                .nextAnswer();
             doubleClickRow(0);
         }
         if (other) {

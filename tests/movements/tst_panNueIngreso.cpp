@@ -183,7 +183,7 @@ private Q_SLOTS:
         QVERIFY(showDialog(dialog, QStringLiteral("Nuevo Ingreso")));
         ModalDriver driver;
         if (shown.isEmpty())
-            driver.answer();
+            driver.nextAnswer();
         dialog.Text1->setText(typed);
         QVERIFY(leaveAmountBox(dialog));
         QTRY_COMPARE(driver.pendingSteps(), 0);
@@ -269,7 +269,7 @@ private Q_SLOTS:
         QTRY_VERIFY(dialog.Text2->hasFocus());
         ModalDriver driver;
         if (!message.isEmpty())
-            driver.answer();
+            driver.nextAnswer();
         // Enter presses the default button, "Aceptar".
         QTest::keyClick(dialog.Text2, Qt::Key_Return);
         if (message.isEmpty()) {

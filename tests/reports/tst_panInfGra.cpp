@@ -168,7 +168,7 @@ private Q_SLOTS:
         form.Label7->clicked();
         QVERIFY(select(form, {"Servicios", "Supermercado", "Honorarios"}));
         ModalDriver driver;
-        driver.answer(QMessageBox::Ok);
+        driver.nextAnswer(QMessageBox::Ok);
         form.Command2->click();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].title, QStringLiteral("E r r o r"));
@@ -188,7 +188,7 @@ private Q_SLOTS:
         panInfGra form(*db);
         form.show();
         ModalDriver driver;
-        driver.answer(QMessageBox::Ok); // 2006 has no movement
+        driver.nextAnswer(QMessageBox::Ok); // 2006 has no movement
         QCOMPARE(form.Label8->palette().color(QPalette::Window), QColor(Qt::black));
         QTest::mousePress(form.Label8, Qt::LeftButton);
         QCOMPARE(form.Label8->palette().color(QPalette::Window), QColor(192, 192, 192));

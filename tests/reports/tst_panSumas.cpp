@@ -183,7 +183,7 @@ private Q_SLOTS:
         db->exec(QStringLiteral("CREATE TRIGGER bloqueo BEFORE UPDATE ON Cuentas "
                                 "BEGIN SELECT RAISE(ABORT, 'cuentas bloqueadas'); END"));
         ModalDriver driver;
-        driver.answer(QMessageBox::Ok);
+        driver.nextAnswer(QMessageBox::Ok);
         form.Calendar2->setSelectedDate(QDate(2005, 1, 9));
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].title, QStringLiteral("Error"));

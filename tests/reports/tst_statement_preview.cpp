@@ -106,7 +106,7 @@ private Q_SLOTS:
         QFile::remove(path);
         QString fileDialogTitle;
         ModalDriver driver;
-        driver.answer(acceptPdf ? QMessageBox::Yes : QMessageBox::No);
+        driver.nextAnswer(acceptPdf ? QMessageBox::Yes : QMessageBox::No);
         if (acceptPdf)
             driver.expect<QFileDialog>(saveAs(path, &fileDialogTitle));
         window->imprimir();

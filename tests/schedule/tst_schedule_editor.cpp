@@ -151,7 +151,7 @@ private Q_SLOTS:
         edit->setText(typed);
         ModalDriver driver;
         if (!message.isEmpty())
-            driver.answer();
+            driver.nextAnswer();
         editor.Combo2->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(driver.pendingSteps(), 0);
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
@@ -178,7 +178,7 @@ private Q_SLOTS:
         editor.Text5->setFocus();
         editor.Text5->setText(QStringLiteral("40"));
         ModalDriver driver;
-        driver.answer();
+        driver.nextAnswer();
         QTest::keyClick(editor.Text5, Qt::Key_Return);
         QTRY_COMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text,
@@ -222,7 +222,7 @@ private Q_SLOTS:
         editor.Text6->setText(amount);
         ModalDriver driver;
         if (!message.isEmpty())
-            driver.answer();
+            driver.nextAnswer();
         editor.Command1->click();
         QTRY_COMPARE(driver.pendingSteps(), 0);
         if (message.isEmpty()) {
@@ -257,7 +257,7 @@ private Q_SLOTS:
         QCOMPARE(editor.Combo3->placeholderText(), QStringLiteral("9"));
         QVERIFY(showActive(editor));
         ModalDriver driver;
-        driver.answer().answer().answer();
+        driver.nextAnswer().nextAnswer().nextAnswer();
         editor.Command1->click();
         editor.Combo1->setCurrentIndex(1);
         editor.Command1->click();

@@ -101,6 +101,10 @@ ModalDriver& ModalDriver::nextAnswer(QMessageBox::StandardButton button) {
     return *this;
 }
 
+int ModalDriver::pendingSteps() const {
+    return static_cast<int>(m_steps.size()) + ui::MessageBoxes::queuedAnswers();
+}
+
 void ModalDriver::clickLater(QAbstractButton* button) {
     if (button)
         QTimer::singleShot(0, button, &QAbstractButton::click);

@@ -76,8 +76,8 @@ public:
     const QList<SeenMessage>& messages() const { return m_messages; }
     // What came that no step expected, or was closed for staying open.
     const QStringList& unexpected() const { return m_unexpected; }
-    // Steps not run yet, optional ones too.
-    int pendingSteps() const { return int(m_steps.size()); }
+    // Steps not run yet, optional ones too, and answers not used yet.
+    int pendingSteps() const;
 
     // Clicks a button from the event loop, after the current step returns.
     static void clickLater(QAbstractButton* button);
