@@ -48,8 +48,7 @@ bool BoxLeaveChecks::run(QLineEdit* box) {
         return true;
     box->setText(refusal->resetText);
     m_showing = true;
-    ui::MessageBoxes::critical(&m_form, QStringLiteral("E r r o r"), refusal->message,
-                               QMessageBox::Ok);
+    MessageBoxes::critical(&m_form, QStringLiteral("E r r o r"), refusal->message, QMessageBox::Ok);
     m_showing = false;
     box->setFocus();
     return false;

@@ -8,7 +8,7 @@
 namespace tesorin::ui {
 
 void showError(QWidget* parent, const QString& text, const QString& title) {
-    ui::MessageBoxes::critical(parent, title, text);
+    MessageBoxes::critical(parent, title, text);
 }
 
 void showStoreError(QWidget* parent, const store::StoreError& failure, const QString& title) {
