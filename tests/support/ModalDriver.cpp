@@ -30,15 +30,17 @@ void closeLater(QWidget* widget) {
 
 } // namespace
 
+int ModalDriver::s_alive = 0;
+
 ModalDriver::ModalDriver(std::source_location where) : m_where(where) {
+    ++s_alive;
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
     m_timer.start();
     // A dialog hidden and shown again at once (the entry dialog kept loaded)
     // counts as newly active: its Hide is seen even when no tick fell between.
     qApp->installEventFilter(this);
-    ui::MessageBoxes::clearAnswers();
-    ui::MessageBoxes::setRecorder([this](const ui::MessageBoxes::Shown& shown) {
+    m_outerRecorder = ui::MessageBoxes::setRecorder([this](const ui::MessageBoxes::Shown& shown) {
         m_messages.append({shown.title, shown.text, shown.icon});
         if (!shown.buttons.testFlag(shown.answer))
             record(QStringLiteral("message box \"%1\": %2 has no button %3")
@@ -49,7 +51,7 @@ ModalDriver::ModalDriver(std::source_location where) : m_where(where) {
 }
 
 ModalDriver::~ModalDriver() {
-    ui::MessageBoxes::setRecorder({});
+    ui::MessageBoxes::setRecorder(std::move(m_outerRecorder));
     QStringList faults = m_unexpected;
     while (!m_steps.empty() && m_steps.back().optional)
         m_steps.pop_back();
@@ -57,9 +59,12 @@ ModalDriver::~ModalDriver() {
         faults << QStringLiteral("%1 step(s) met no dialog, the first expecting %2")
                       .arg(m_steps.size())
                       .arg(QString::fromLatin1(m_steps.front().expected));
-    if (const int unused = ui::MessageBoxes::queuedAnswers())
-        faults << QStringLiteral("%1 queued answer(s) met no message box").arg(unused);
-    ui::MessageBoxes::clearAnswers();
+    // The answers are one queue for all drivers: the last one checks it.
+    if (--s_alive == 0) {
+        if (const int unused = ui::MessageBoxes::queuedAnswers())
+            faults << QStringLiteral("%1 queued answer(s) met no message box").arg(unused);
+        ui::MessageBoxes::clearAnswers();
+    }
     if (faults.isEmpty())
         return;
     const QByteArray text =

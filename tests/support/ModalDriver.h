@@ -100,6 +100,9 @@ private:
     void record(const QString& fault, QWidget* toClose);
 
     std::source_location m_where;
+    // The recorder of a driver made before this one, given back at the end.
+    ui::MessageBoxes::Recorder m_outerRecorder;
+    static int s_alive;
     QTimer m_timer;
     std::deque<Step> m_steps;
     QPointer<QWidget> m_lastHandled;

@@ -1,6 +1,7 @@
 #include "ui/common/MessageBoxes.h"
 
 #include <deque>
+#include <utility>
 
 namespace tesorin::ui {
 
@@ -65,8 +66,8 @@ void MessageBoxes::clearAnswers() {
     queuedButtons().clear();
 }
 
-void MessageBoxes::setRecorder(Recorder recorder) {
-    currentRecorder() = std::move(recorder);
+MessageBoxes::Recorder MessageBoxes::setRecorder(Recorder recorder) {
+    return std::exchange(currentRecorder(), std::move(recorder));
 }
 
 } // namespace tesorin::ui

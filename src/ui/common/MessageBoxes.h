@@ -40,7 +40,8 @@ public:
     static void setNextAnswer(Button answer);
     static int queuedAnswers();
     static void clearAnswers();
-    static void setRecorder(Recorder recorder);
+    // Returns the recorder it replaces.
+    static Recorder setRecorder(Recorder recorder);
 
 private:
     static Button show(QMessageBox::Icon icon, QWidget* parent, const QString& title,
