@@ -234,12 +234,10 @@ private Q_SLOTS:
         panCuentas form(*db, recCuentas);
         QVERIFY(select(form, QStringLiteral("Sueldo")));
         ModalDriver driver;
-        driver.then([](QWidget* widget) {
-            if (auto* dialog = qobject_cast<panNueCue*>(widget)) {
-                dialog->Text1->setText(QStringLiteral("Salario"));
-                dialog->Option1[1]->setChecked(true);
-                QTimer::singleShot(0, dialog, &QWidget::close);
-            }
+        driver.expect<panNueCue>([](panNueCue& dialog) {
+            dialog.Text1->setText(QStringLiteral("Salario"));
+            dialog.Option1[1]->setChecked(true);
+            QTimer::singleShot(0, &dialog, &QWidget::close);
         });
         form.Command3->click();
         QCOMPARE(storedType(*db, QStringLiteral("Sueldo")), QStringLiteral("IN"));
