@@ -69,7 +69,7 @@ public:
     // The next box shown through ui::MessageBoxes is not shown: it is
     // recorded in messages() and answered with button at once.
     ModalDriver& nextAnswer(QMessageBox::StandardButton button = QMessageBox::Ok);
-    // A step that takes any modal widget (expect<QWidget> under its older name).
+    // A step that takes any modal widget, whatever its kind; it must close it.
     ModalDriver& then(std::function<void(QWidget*)> action);
 
     // The message boxes seen, in the order they came, answered either way.
@@ -81,6 +81,7 @@ public:
 
     // Clicks a button from the event loop, after the current step returns.
     static void clickLater(QAbstractButton* button);
+    // A child found by objectName; null when missing.
     template <class T> static T* child(QWidget* parent, const QString& name) {
         return parent ? parent->findChild<T*>(name) : nullptr;
     }
