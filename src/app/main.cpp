@@ -7,6 +7,7 @@
 #include "store/Schema.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -29,7 +30,7 @@ bool ensureBaseWorkArea() {
         tesorin::store::createWorkAreaFile(tesorin::store::resolveWorkArea(kBaseName));
         return true;
     } catch (const tesorin::store::StoreError& failure) {
-        QMessageBox::critical(nullptr, QStringLiteral("Error"), failure.message());
+        tesorin::ui::MessageBoxes::critical(nullptr, QStringLiteral("Error"), failure.message());
         return false;
     }
 }
@@ -89,9 +90,10 @@ int main(int argc, char** argv) {
 
     const QString folder = tesorin::store::defaultWorkAreaFolder();
     if (!QDir().mkpath(folder)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Error"),
-                              QStringLiteral("No se pudo crear la carpeta de las cajas %1.")
-                                  .arg(QDir::toNativeSeparators(folder)));
+        tesorin::ui::MessageBoxes::critical(
+            nullptr, QStringLiteral("Error"),
+            QStringLiteral("No se pudo crear la carpeta de las cajas %1.")
+                .arg(QDir::toNativeSeparators(folder)));
         return 1;
     }
     tesorin::store::setWorkAreaFolder(folder);

@@ -8,6 +8,7 @@
 #include "oldworkareas/ui/OldWorkAreaOffer.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Panel3D.h"
 #include "ui/common/Pictures.h"
 
@@ -56,7 +57,7 @@ principal::principal(int splashMs, QWidget* parent) : QMainWindow(parent), m_spl
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { gridCurrentRowChanged(current.row()); });
     connect(m_model, &movements::MovementsModel::readFailed, this, [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Error"), message);
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), message);
     });
 
     setSmallestSize();
@@ -91,7 +92,7 @@ bool principal::Form_Load() {
     try {
         m_estado.baseAbierta = store::Database::OpenDatabase(m_estado.nombreBase);
     } catch (const store::StoreError& failure) {
-        QMessageBox::critical(nullptr, QStringLiteral("Error"), failure.message());
+        ui::MessageBoxes::critical(nullptr, QStringLiteral("Error"), failure.message());
         return false;
     }
     showSplash();
@@ -108,7 +109,7 @@ void principal::refreshView() {
     try {
         m_data1.Refresh();
     } catch (const store::StoreError& failure) {
-        QMessageBox::critical(this, QStringLiteral("Error"), failure.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), failure.message());
     }
 }
 
@@ -133,7 +134,7 @@ void principal::Data1_Reposition() {
 
     if (!panel.error.isEmpty() && !m_totalsErrorShown) {
         m_totalsErrorShown = true;
-        QMessageBox::critical(this, QStringLiteral("Error"), panel.error);
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), panel.error);
     }
 }
 

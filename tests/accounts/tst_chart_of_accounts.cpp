@@ -35,7 +35,18 @@ QStringList movementAccounts(store::Database& db) {
 
 class ChartOfAccountsTest : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void optionsAndCodes_data() {
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("code");
@@ -66,8 +77,6 @@ private Q_SLOTS:
     }
 
     void theListIsAlphabeticalWhateverTheOrderOfCreation() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("DELETE FROM Cuentas"));
         for (const char* name : {"zapatería", "Ñandú", "almacén", "Alquiler", "Banco", "nafta"})
             test::addAccount(*db, QString::fromUtf8(name), QStringLiteral("VS"));
@@ -78,8 +87,6 @@ private Q_SLOTS:
     }
 
     void anEmptyChartListsNothingAndFindsNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("DELETE FROM Cuentas"));
         std::unique_ptr<store::Recordset> recCuentas;
         QVERIFY(accountNamesInListOrder(*db).isEmpty());
@@ -94,8 +101,6 @@ private Q_SLOTS:
     }
     void aNewAccountIsRefusedWhenTheNameExistsInAnyLetterCase() {
         QFETCH(QString, name);
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         QCOMPARE(createAccount(*db, recCuentas, name, QStringLiteral("OU")),
                  ChartOutcome::NameTaken);
@@ -105,8 +110,6 @@ private Q_SLOTS:
     }
 
     void aNewAccountIsStoredWithItsCode() {
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         QCOMPARE(createAccount(*db, recCuentas, QStringLiteral("D'Angelo"), QStringLiteral("OU")),
                  ChartOutcome::Done);
@@ -115,8 +118,6 @@ private Q_SLOTS:
     }
 
     void renamingLeavesTheMovementsWithTheOldName() {
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         test::addAccount(*db, QStringLiteral("Luz"), QStringLiteral("OU"));
         test::addMovement(*db, QDate(2024, 3, 1), QStringLiteral("Luz"), QStringLiteral("bimestre"),
@@ -139,8 +140,6 @@ private Q_SLOTS:
     }
     void renamingOntoAnotherAccountsNameChangesNothing() {
         QFETCH(QString, newName);
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         QCOMPARE(changeAccount(*db, recCuentas, QStringLiteral("Efectivo"), newName,
                                QStringLiteral("IN")),
@@ -151,8 +150,6 @@ private Q_SLOTS:
     }
 
     void changingOnlyTheLetterCaseOfItsOwnNameIsAllowed() {
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         QCOMPARE(changeAccount(*db, recCuentas, QStringLiteral("Banco"), QStringLiteral("BANCO"),
                                QStringLiteral("VS")),
@@ -161,8 +158,6 @@ private Q_SLOTS:
     }
 
     void changingAnAccountThatIsGoneIsNotFound() {
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         QCOMPARE(changeAccount(*db, recCuentas, QStringLiteral("Nadie"), QStringLiteral("Alguien"),
                                QStringLiteral("VS")),
@@ -171,8 +166,6 @@ private Q_SLOTS:
     }
 
     void deletingAnAccountLeavesItsMovements() {
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recCuentas;
         test::addMovement(*db, QDate(2024, 3, 1), QStringLiteral("Sueldo"), QStringLiteral("marzo"),
                           test::money("1500"), test::money("0"));
@@ -182,8 +175,6 @@ private Q_SLOTS:
     }
 
     void aReadOnlyWorkAreaRefusesTheChangeAndKeepsTheChart() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("PRAGMA query_only = 1"));
         std::unique_ptr<store::Recordset> recCuentas;
         QVERIFY_THROWS_EXCEPTION(

@@ -40,10 +40,13 @@ QStringList listed(const panCuentas& form) {
     return names;
 }
 
-void select(panCuentas& form, const QString& name) {
+// False when the list holds no such name.
+[[nodiscard]] bool select(panCuentas& form, const QString& name) {
     const QList<QListWidgetItem*> found = form.List1->findItems(name, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    if (found.isEmpty())
+        return false;
     form.List1->setCurrentItem(found.first());
+    return true;
 }
 
 // What the account dialog showed when it came up.
@@ -56,18 +59,15 @@ struct DialogSeen {
 
 // A step that records the dialog, types a name, chooses an option (-1 leaves
 // it) and presses the confirm button.
-std::function<void(QWidget*)> confirm(DialogSeen& seen, const QString& name, int option = -1) {
-    return [&seen, name, option](QWidget* widget) {
-        auto* dialog = qobject_cast<panNueCue*>(widget);
-        if (!dialog)
-            return;
-        seen = {dialog->windowTitle(), dialog->Command6->text(), dialog->Text1->text(),
-                dialog->chosenOption()};
+std::function<void(panNueCue&)> confirm(DialogSeen& seen, const QString& name, int option = -1) {
+    return [&seen, name, option](panNueCue& dialog) {
+        seen = {dialog.windowTitle(), dialog.Command6->text(), dialog.Text1->text(),
+                dialog.chosenOption()};
         if (!name.isNull())
-            dialog->Text1->setText(name);
+            dialog.Text1->setText(name);
         if (option >= 0)
-            dialog->Option1[option]->setChecked(true);
-        ModalDriver::clickLater(dialog->Command6);
+            dialog.Option1[option]->setChecked(true);
+        ModalDriver::clickLater(dialog.Command6);
     };
 }
 
@@ -76,17 +76,24 @@ std::function<void(QWidget*)> confirm(DialogSeen& seen, const QString& name, int
 class PanCuentasTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
+
     std::unique_ptr<store::Recordset> recCuentas;
 
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
     void cleanup() {
         TESORIN_VERIFY_NO_WINDOW_LEFT();
         QVERIFY(!recCuentas);
+        db.reset();
+        area.reset();
     }
 
     void theWindowListsTheAccountsInOrder() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
         QCOMPARE(form.windowTitle(), QStringLiteral("Plan de Cuentas"));
         QCOMPARE(listed(form), (QStringList{"Alquiler", "Banco", "Efectivo", "Honorarios",
@@ -103,14 +110,11 @@ private Q_SLOTS:
     void aNewAccountTakesTheChosenType() {
         QFETCH(int, option);
         QFETCH(QString, code);
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
         DialogSeen seen;
         ModalDriver driver;
-        driver.then(confirm(seen, QStringLiteral("Gimnasio"), option));
+        driver.expect<panNueCue>(confirm(seen, QStringLiteral("Gimnasio"), option));
         form.Command6->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(seen.caption, QStringLiteral("Nueva Cuenta"));
         QCOMPARE(seen.button, QStringLiteral("Nueva"));
         QCOMPARE(seen.name, QString());
@@ -120,14 +124,11 @@ private Q_SLOTS:
     }
 
     void aNewAccountWithANameInUseIsRefused() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
         DialogSeen seen;
         ModalDriver driver;
-        driver.then(confirm(seen, QStringLiteral("SUELDO"), 1)).answer();
+        driver.expect<panNueCue>(confirm(seen, QStringLiteral("SUELDO"), 1)).nextAnswer();
         form.Command6->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text,
                  QStringLiteral("Cuenta ya creada, pongale otro nombre"));
@@ -138,37 +139,27 @@ private Q_SLOTS:
     }
 
     void anEmptyNameKeepsTheDialogOpenWithoutAWord() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
         bool stillOpen = false;
         ModalDriver driver;
-        driver.then([&stillOpen](QWidget* widget) {
-            auto* dialog = qobject_cast<panNueCue*>(widget);
-            if (!dialog)
-                return;
-            dialog->Command6->click();
-            stillOpen = dialog->isVisible();
-            ModalDriver::clickLater(dialog->Command2);
+        driver.expect<panNueCue>([&stillOpen](panNueCue& dialog) {
+            dialog.Command6->click();
+            stillOpen = dialog.isVisible();
+            ModalDriver::clickLater(dialog.Command2);
         });
         form.Command6->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QVERIFY(stillOpen);
         QCOMPARE(listed(form).size(), 7);
     }
 
     void anEmptyChartDeletesNothingAndFindsNothingToEdit() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("DELETE FROM Cuentas"));
         panCuentas form(*db, recCuentas);
         QVERIFY(listed(form).isEmpty());
         ModalDriver driver;
         form.Command1->click();
-        QVERIFY2(driver.unexpected().isEmpty(), "Borrar with nothing selected asks nothing");
-        driver.answer();
+        driver.nextAnswer();
         form.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Cuenta no localizada"));
         QCOMPARE(driver.messages()[0].title, QStringLiteral("E r r o r"));
@@ -176,16 +167,13 @@ private Q_SLOTS:
     }
 
     void editingAnAccountOfAnUnknownTypeShowsNoOptionAndStoresBoth() {
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addAccount(*db, QStringLiteral("Rara"), QStringLiteral("XX"));
         panCuentas form(*db, recCuentas);
-        select(form, QStringLiteral("Rara"));
+        QVERIFY(select(form, QStringLiteral("Rara")));
         DialogSeen seen;
         ModalDriver driver;
-        driver.then(confirm(seen, QString()));
+        driver.expect<panNueCue>(confirm(seen, QString()));
         form.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(seen.caption, QStringLiteral("Nueva Cuenta"));
         QCOMPARE(seen.button, QStringLiteral("Cambiar"));
         QCOMPARE(seen.name, QStringLiteral("Rara"));
@@ -194,13 +182,11 @@ private Q_SLOTS:
     }
 
     void editingShowsTheStoredTypeAndRewritesItUnchanged() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
-        select(form, QStringLiteral("Alquiler"));
+        QVERIFY(select(form, QStringLiteral("Alquiler")));
         DialogSeen seen;
         ModalDriver driver;
-        driver.then(confirm(seen, QString()));
+        driver.expect<panNueCue>(confirm(seen, QString()));
         form.Command3->click();
         QCOMPARE(seen.option, 1);
         QCOMPARE(storedType(*db, QStringLiteral("Alquiler")), QStringLiteral("OU"));
@@ -208,18 +194,15 @@ private Q_SLOTS:
     }
 
     void renamingKeepsTheMovementsOnTheOldName() {
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addAccount(*db, QStringLiteral("Luz"), QStringLiteral("OU"));
         test::addMovement(*db, QDate(2024, 3, 1), QStringLiteral("Luz"), QStringLiteral("bimestre"),
                           test::money("0"), test::money("80"));
         panCuentas form(*db, recCuentas);
-        select(form, QStringLiteral("Luz"));
+        QVERIFY(select(form, QStringLiteral("Luz")));
         DialogSeen seen;
         ModalDriver driver;
-        driver.then(confirm(seen, QStringLiteral("Electricidad")));
+        driver.expect<panNueCue>(confirm(seen, QStringLiteral("Electricidad")));
         form.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QVERIFY(listed(form).contains(QStringLiteral("Electricidad")));
         QVERIFY(!listed(form).contains(QStringLiteral("Luz")));
         QCOMPARE(movementsNaming(*db, QStringLiteral("Luz")), 1L);
@@ -233,15 +216,12 @@ private Q_SLOTS:
     }
     void renamingOntoAnotherAccountsNameIsRefused() {
         QFETCH(QString, newName);
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
-        select(form, QStringLiteral("Efectivo"));
+        QVERIFY(select(form, QStringLiteral("Efectivo")));
         DialogSeen seen;
         ModalDriver driver;
-        driver.then(confirm(seen, newName, 0)).answer();
+        driver.expect<panNueCue>(confirm(seen, newName, 0)).nextAnswer();
         form.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Ya existe una cuenta con ese nombre."));
         QCOMPARE(driver.messages()[0].title, QStringLiteral("E r r o r"));
@@ -251,20 +231,15 @@ private Q_SLOTS:
     }
 
     void closingTheDialogByItsFrameChangesNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
-        select(form, QStringLiteral("Sueldo"));
+        QVERIFY(select(form, QStringLiteral("Sueldo")));
         ModalDriver driver;
-        driver.then([](QWidget* widget) {
-            if (auto* dialog = qobject_cast<panNueCue*>(widget)) {
-                dialog->Text1->setText(QStringLiteral("Salario"));
-                dialog->Option1[1]->setChecked(true);
-                QTimer::singleShot(0, dialog, &QWidget::close);
-            }
+        driver.expect<panNueCue>([](panNueCue& dialog) {
+            dialog.Text1->setText(QStringLiteral("Salario"));
+            dialog.Option1[1]->setChecked(true);
+            QTimer::singleShot(0, &dialog, &QWidget::close);
         });
         form.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(storedType(*db, QStringLiteral("Sueldo")), QStringLiteral("IN"));
         QCOMPARE(storedType(*db, QStringLiteral("Salario")), QStringLiteral("<ninguna>"));
     }
@@ -278,16 +253,13 @@ private Q_SLOTS:
     void deletingAsksAndLeavesTheMovements() {
         QFETCH(int, reply);
         QFETCH(bool, deleted);
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addMovement(*db, QDate(2024, 3, 1), QStringLiteral("Sueldo"), QStringLiteral("marzo"),
                           test::money("1500"), test::money("0"));
         panCuentas form(*db, recCuentas);
-        select(form, QStringLiteral("Sueldo"));
+        QVERIFY(select(form, QStringLiteral("Sueldo")));
         ModalDriver driver;
-        driver.answer(QMessageBox::StandardButton(reply));
+        driver.nextAnswer(QMessageBox::StandardButton(reply));
         form.Command1->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Borra esta cuenta"));
         QCOMPARE(driver.messages()[0].title, QStringLiteral("Pregunta"));
@@ -298,15 +270,12 @@ private Q_SLOTS:
     }
 
     void aFailedWriteShowsTheStoresMessageAndKeepsTheChart() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panCuentas form(*db, recCuentas);
         db->exec(QStringLiteral("PRAGMA query_only = 1"));
-        select(form, QStringLiteral("Banco"));
+        QVERIFY(select(form, QStringLiteral("Banco")));
         ModalDriver driver;
-        driver.answer(QMessageBox::Yes).answer();
+        driver.nextAnswer(QMessageBox::Yes).nextAnswer();
         form.Command1->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(driver.messages().size(), 2);
         QCOMPARE(driver.messages()[1].icon, QMessageBox::Critical);
         QVERIFY2(driver.messages()[1].text.contains(QStringLiteral("solo lectura")),

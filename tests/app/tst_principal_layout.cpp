@@ -243,8 +243,6 @@ private slots:
         QCOMPARE(recorder.chords, chords);
         const bool inFront = grid->parentWidget()->children().last() == grid;
         QCOMPARE(inFront, chords > 0);
-        QVERIFY(driver.unexpected().isEmpty());
-        QCOMPARE(driver.pendingSteps(), 0);
     }
 
     void buttonsAnswerTheKeyboard() {

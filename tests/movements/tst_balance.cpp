@@ -19,11 +19,14 @@ const QString kRowSource = QStringLiteral("select * from Movimientos order by fe
 class TstBalance : public QObject {
     Q_OBJECT
 
-private slots:
+    std::unique_ptr<test::TestWorkArea> area;
+
+private Q_SLOTS:
+    void init() { area = std::make_unique<test::TestWorkArea>(); }
+    void cleanup() { area.reset(); }
     void movingTheCurrentRowReusesTheTotals() {
-        test::TestWorkArea area;
         {
-            auto db = area.open();
+            auto db = area->open();
             test::addMovement(*db, kDay, "Sueldo", "marzo", money("100"), Money());
             test::addMovement(*db, kDay, "Almacén", "pan", Money(), money("30"));
         }
@@ -34,7 +37,7 @@ private slots:
         const QString before = movements::computeBalancePanel(data).saldo;
 
         // Written through another connection: only a refresh may see it.
-        auto other = area.open();
+        auto other = area->open();
         test::addMovement(*other, kDay, "Sueldo", "abril", money("1000"), Money());
         data.setCurrentRow(1);
         QCOMPARE(movements::computeBalancePanel(data).saldo, before);
@@ -56,9 +59,8 @@ private slots:
     void totalsBeyondMoneyAreRefused() {
         QFETCH(QStringList, incomes);
         QFETCH(QStringList, expenses);
-        test::TestWorkArea area;
         {
-            auto db = area.open();
+            auto db = area->open();
             for (const QString& amount : incomes)
                 test::addMovement(*db, kDay, "Sueldo", "", money(qPrintable(amount)), Money());
             for (const QString& amount : expenses)

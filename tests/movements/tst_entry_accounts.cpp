@@ -15,9 +15,20 @@ using namespace tesorin::movements;
 class EntryAccountsTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
+
     QTemporaryDir m_settingsFolder;
 
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void initTestCase() {
         QVERIFY(m_settingsFolder.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsFolder.path());
@@ -38,8 +49,6 @@ private Q_SLOTS:
     void theAccountsFitTheDirection() {
         QFETCH(QString, direction);
         QFETCH(QStringList, offered);
-        test::TestWorkArea area;
-        auto db = area.open();
         // Only the three codes count, as stored: no empty, lower-case or other type.
         test::addAccount(*db, QStringLiteral("SinTipo"), QString());
         test::addAccount(*db, QStringLiteral("Minusculas"), QStringLiteral("in"));
@@ -49,8 +58,6 @@ private Q_SLOTS:
     }
 
     void anEmptyChartOffersNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("DELETE FROM Cuentas"));
         QVERIFY(accountsForEntry(*db, QStringLiteral("Nuevo Ingreso")).isEmpty());
     }

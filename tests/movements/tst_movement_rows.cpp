@@ -53,10 +53,19 @@ const EnteredMovement kEntered{QDate(2024, 3, 9), QStringLiteral("D'Angelo"), QS
 
 class MovementRowsTest : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void anIncomeLeavesEgresoToItsDefault() {
-        test::TestWorkArea area;
-        auto db = area.open();
         std::unique_ptr<store::Recordset> recMovimientos;
         addIncome(*db, recMovimientos, kEntered);
         QVERIFY2(!recMovimientos, "the shared cursor is closed after the operation");
@@ -70,8 +79,6 @@ private Q_SLOTS:
     }
 
     void aPaymentStoresIngresoZero() {
-        test::TestWorkArea area;
-        auto db = area.open();
         addPayment(*db, {QDate(2024, 3, 9), QStringLiteral("Alquiler"), QStringLiteral("marzo"),
                          QStringLiteral("-5"), QStringLiteral("Efectivo")});
         const StoredRow row = stored(*db, lastId(*db));
@@ -118,8 +125,6 @@ private Q_SLOTS:
         QFETCH(QString, amount);
         QFETCH(double, newIngreso);
         QFETCH(double, newEgreso);
-        test::TestWorkArea area;
-        auto db = area.open();
         const qint64 id =
             test::addMovement(*db, QDate(2024, 1, 9), QStringLiteral("Banco"),
                               QStringLiteral("cuota"), test::money(qPrintable(ingreso)),
@@ -156,8 +161,6 @@ private Q_SLOTS:
     }
     void aMovementThatIsNotThereIsNotFound() {
         QFETCH(QString, idText);
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addMovement(*db, QDate(2024, 1, 9), QStringLiteral("Banco"), QString(),
                           test::money("1"), test::money("0"));
         QVERIFY(!movementToEdit(*db, idText));
@@ -166,8 +169,6 @@ private Q_SLOTS:
     }
 
     void aFailedWriteLeavesTheWorkAreaAsItWas() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const qint64 id = test::addMovement(*db, QDate(2024, 1, 9), QStringLiteral("Banco"),
                                             QString(), test::money("1"), test::money("0"));
         db->exec(QStringLiteral("PRAGMA query_only = 1"));
@@ -183,8 +184,6 @@ private Q_SLOTS:
     }
 
     void anAmountTheStoreCannotKeepIsRefused() {
-        test::TestWorkArea area;
-        auto db = area.open();
         EnteredMovement entered = kEntered;
         entered.amountText = QStringLiteral("900000000001");
         QVERIFY_THROWS_EXCEPTION(store::StoreError, addPayment(*db, entered));
@@ -201,8 +200,6 @@ private Q_SLOTS:
     void theCurrentRowAfterAChange() {
         QFETCH(long, position);
         QFETCH(long, expected);
-        test::TestWorkArea area;
-        auto db = area.open();
         for (int day = 1; day <= 3; ++day)
             test::addMovement(*db, QDate(2024, 1, day), QStringLiteral("Banco"), QString(),
                               test::money("1"), test::money("0"));
@@ -215,8 +212,6 @@ private Q_SLOTS:
     }
 
     void theEditedMovementStaysCurrentWhereverTheOrderPutsIt() {
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
                           test::money("1"), test::money("0"));
         const qint64 moved = test::addMovement(*db, QDate(2024, 12, 1), QStringLiteral("Banco"),

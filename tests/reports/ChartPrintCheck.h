@@ -15,12 +15,9 @@ namespace tesorin::test {
 
 // Arms the driver to say Yes to the question and to save the file at path.
 inline void answerSaveAsPdf(ModalDriver& driver, const QString& path) {
-    driver.answer(QMessageBox::Yes).then([path](QWidget* widget) {
-        auto* dialog = qobject_cast<QFileDialog*>(widget);
-        if (!dialog)
-            return;
-        dialog->selectFile(path);
-        QTimer::singleShot(0, dialog, &QDialog::accept);
+    driver.nextAnswer(QMessageBox::Yes).expect<QFileDialog>([path](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
     });
 }
 

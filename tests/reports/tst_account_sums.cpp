@@ -64,7 +64,18 @@ void addJanuary(store::Database& db) {
 class AccountSumsTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
+
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void sums_data() {
         QTest::addColumn<QDate>("first");
         QTest::addColumn<QDate>("last");
@@ -114,8 +125,6 @@ private Q_SLOTS:
         QFETCH(QString, income);
         QFETCH(QString, expense);
         QFETCH(QString, balance);
-        test::TestWorkArea area;
-        auto db = area.open();
         addJanuary(*db);
         reports::storeAccountSums(*db, first, last);
         const Stored totals = storedTotals(*db).at(account);
@@ -127,8 +136,6 @@ private Q_SLOTS:
     // Movements that name no account exactly add to nothing: the total over
     // all accounts is the total of the movements that do.
     void movementsNamingNoAccountAreNeverCounted() {
-        test::TestWorkArea area;
-        auto db = area.open();
         addJanuary(*db);
         reports::storeAccountSums(*db, QDate(2000, 1, 1), QDate(2030, 1, 1));
         qint64 income = 0;
@@ -140,8 +147,6 @@ private Q_SLOTS:
     // Every computation rewrites every account: totals of an earlier range do
     // not linger, and computing the same range twice changes nothing.
     void eachComputationReplacesTheStoredTotals() {
-        test::TestWorkArea area;
-        auto db = area.open();
         QCOMPARE(storedTotals(*db).at(QStringLiteral("Sueldo")).income,
                  QVariant()); // never computed
         addJanuary(*db);
@@ -161,8 +166,6 @@ private Q_SLOTS:
     }
 
     void anEmptyChartOfAccountsIsNoError() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("DELETE FROM Cuentas"));
         addJanuary(*db);
         reports::storeAccountSums(*db, QDate(2005, 1, 1), QDate(2005, 1, 31));
@@ -180,8 +183,6 @@ private Q_SLOTS:
     void wideAndNarrowRangesGiveExactSums() {
         QFETCH(QDate, first);
         QFETCH(QDate, last);
-        test::TestWorkArea area;
-        auto db = area.open();
         store::Transaction transaction(*db);
         Money income, expense;
         for (int i = 0; i < 3000; ++i) {
@@ -207,8 +208,6 @@ private Q_SLOTS:
     // A total the store cannot keep exactly is refused as a whole: the totals
     // stored before stay as they were.
     void aTotalTooLargeToStoreChangesNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2005, 1, 9), QStringLiteral("Banco"), "10", "0");
         reports::storeAccountSums(*db, QDate(2005, 1, 1), QDate(2005, 1, 31));
         // 300.000.000.000,0015 would come back from the store changed.

@@ -39,7 +39,18 @@ QString cur(const char* plain) {
 class ChartFiguresTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
+
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void annualTexts_data() {
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<QString>("condition");
@@ -98,8 +109,6 @@ private Q_SLOTS:
     void monthLengths() {
         QFETCH(QDate, month);
         QFETCH(int, days);
-        test::TestWorkArea area;
-        auto db = area.open();
         for (QDate d = month; d <= month.addMonths(1); d = d.addDays(1))
             add(*db, d, QStringLiteral("Banco"), "10", "5");
         const ChartFigures f = monthly(*db, QStringLiteral("Banco"), month);
@@ -132,8 +141,6 @@ private Q_SLOTS:
         QFETCH(QString, expense);
         QFETCH(double, incomeHeight);
         QFETCH(double, expenseHeight);
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 5, 3), QStringLiteral("Banco"), qPrintable(income), "0");
         add(*db, QDate(2004, 5, 20), QStringLiteral("Banco"), "0", qPrintable(expense));
         const ChartFigures f = monthly(*db, QStringLiteral("Banco"), QDate(2004, 5, 1));
@@ -148,8 +155,6 @@ private Q_SLOTS:
     // Two movements of one day add up in its row and its bar; other months,
     // other years and other accounts are not counted.
     void twoMovementsOnOneDay() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 5, 7), QStringLiteral("Banco"), "100", "1");
         add(*db, QDate(2004, 5, 7), QStringLiteral("Banco"), "50.25", "2");
         add(*db, QDate(2004, 5, 8), QStringLiteral("Banco"), "0", "75.125");
@@ -168,8 +173,6 @@ private Q_SLOTS:
     }
 
     void allAccounts() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 5, 7), QStringLiteral("Banco"), "100", "0");
         add(*db, QDate(2004, 5, 7), QStringLiteral("Efectivo"), "20", "0");
         add(*db, QDate(2004, 5, 9), QStringLiteral("Sin cuenta"), "3", "0");
@@ -179,8 +182,6 @@ private Q_SLOTS:
     }
 
     void decemberIsTheTwelfthPair() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 12, 31), QStringLiteral("Banco"), "40", "10");
         add(*db, QDate(2004, 1, 1), QStringLiteral("Banco"), "0", "20");
         add(*db, QDate(2005, 1, 1), QStringLiteral("Banco"), "1000", "0");
@@ -195,8 +196,6 @@ private Q_SLOTS:
     }
 
     void threeAccountsInTheCondition() {
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addAccount(*db, QStringLiteral("D'Angelo"), QStringLiteral("VS"));
         add(*db, QDate(2004, 3, 1), QStringLiteral("Banco"), "1", "0");
         add(*db, QDate(2004, 3, 1), QStringLiteral("Efectivo"), "2", "0");
@@ -207,8 +206,6 @@ private Q_SLOTS:
     }
 
     void nothingFound() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 3, 1), QStringLiteral("Banco"), "1", "0");
         const QString query = annualQuery(annualCondition({"Sueldo"}), QStringLiteral("2004"));
         QVERIFY(!annualTotals(*db, query, 2004).found);
@@ -221,8 +218,6 @@ private Q_SLOTS:
 
     // Every amount 0: the months show "$ 0,00" but no bar has height.
     void aMaximumOfZeroDrawsNoBars() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 3, 1), QStringLiteral("Banco"), "0", "0");
         const ChartFigures f = annual(*db, {}, 2004);
         QCOMPARE(f.incomeTexts[2], cur("0"));
@@ -232,8 +227,6 @@ private Q_SLOTS:
 
     // A negative total shows in its cell, and its bar has no height.
     void aNegativeTotalHasABarOfNoHeight() {
-        test::TestWorkArea area;
-        auto db = area.open();
         add(*db, QDate(2004, 3, 1), QStringLiteral("Banco"), "-50", "0");
         add(*db, QDate(2004, 4, 1), QStringLiteral("Banco"), "0", "25");
         const ChartFigures f = annual(*db, {}, 2004);
@@ -247,8 +240,6 @@ private Q_SLOTS:
     // Enough movements that the year is scanned and the month read through
     // the index: both give exact totals.
     void manyMovements() {
-        test::TestWorkArea area;
-        auto db = area.open();
         store::Transaction transaction(*db);
         Money may;
         Money year;

@@ -23,10 +23,11 @@ QString readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void writeAll(const QString& path, const QString& text) {
+[[nodiscard]] bool writeAll(const QString& path, const QString& text) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
+    const QByteArray bytes = text.toUtf8();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 QList<StatementLine> linesOf(StatementReport& report, Kind kind) {
@@ -68,7 +69,7 @@ private Q_SLOTS:
         text.replace(QStringLiteral("columna = Detalle, Detalle, 31"),
                      QStringLiteral("columna = Detalle, Concepto, pagado, 31"));
         text.remove(QStringLiteral("columna = Tipo, Tipo, 13\n"));
-        writeAll(layoutPath(), text);
+        QVERIFY(writeAll(layoutPath(), text));
 
         StatementReport second(QStringLiteral("BASE.MDB"), kAll, QDate(2024, 6, 1));
         QCOMPARE(second.page(0).lines.first().text, QStringLiteral("Resumen de la caja BASE.MDB"));
@@ -121,7 +122,7 @@ private Q_SLOTS:
     void refused() {
         QFETCH(QString, text);
         QFETCH(QString, says);
-        writeAll(layoutPath(), text);
+        QVERIFY(writeAll(layoutPath(), text));
         try {
             report();
             QFAIL("the layout was taken");
@@ -134,7 +135,8 @@ private Q_SLOTS:
     }
 
     void keysWithoutAccentsOrCase() {
-        writeAll(layoutPath(), QStringLiteral("TÍTULO = Mi estado\nPáGINA = {página}/{PAGINAS}\n"));
+        QVERIFY(writeAll(layoutPath(),
+                         QStringLiteral("TÍTULO = Mi estado\nPáGINA = {página}/{PAGINAS}\n")));
         StatementReport statement = report();
         QCOMPARE(statement.page(0).lines.first().text, QStringLiteral("Mi estado"));
         QCOMPARE(statement.page(0).pageText, QStringLiteral("1/1"));

@@ -44,9 +44,9 @@ class ScheduleEditorTest : public QObject {
     std::unique_ptr<test::TestWorkArea> m_area;
     std::unique_ptr<store::Database> m_base;
 
-    void showActive(QWidget& form) {
+    [[nodiscard]] static bool showActive(QWidget& form) {
         form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        return QTest::qWaitForWindowActive(&form);
     }
 
 private Q_SLOTS:
@@ -91,7 +91,7 @@ private Q_SLOTS:
     void pickingAFrequencyBringsItsPanelToTheFront() {
         QFETCH(int, frequency);
         panConfigAuto editor(*m_base);
-        showActive(editor);
+        QVERIFY(showActive(editor));
         editor.Text2->setText(QStringLiteral("10"));
         editor.Text5->setText(QStringLiteral("20"));
         editor.Combo1->setCurrentIndex(frequency);
@@ -145,7 +145,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QString, message);
         panConfigAuto editor(*m_base);
-        showActive(editor);
+        QVERIFY(showActive(editor));
         editor.Combo1->setCurrentIndex(frequency);
         auto* edit = editor.findChild<QLineEdit*>(box);
         QVERIFY(edit);
@@ -153,11 +153,10 @@ private Q_SLOTS:
         edit->setText(typed);
         ModalDriver driver;
         if (!message.isEmpty())
-            driver.answer();
+            driver.nextAnswer();
         editor.Combo2->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(driver.pendingSteps(), 0);
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-        QVERIFY(driver.unexpected().isEmpty());
         if (message.isEmpty()) {
             QVERIFY(driver.messages().isEmpty());
             QVERIFY(editor.Combo2->hasFocus());
@@ -176,12 +175,12 @@ private Q_SLOTS:
 
     void enterOnTheDefaultButtonChecksTheBoxFirst() {
         panConfigAuto editor(*m_base);
-        showActive(editor);
+        QVERIFY(showActive(editor));
         editor.Combo2->setCurrentIndex(0);
         editor.Text5->setFocus();
         editor.Text5->setText(QStringLiteral("40"));
         ModalDriver driver;
-        driver.answer();
+        driver.nextAnswer();
         QTest::keyClick(editor.Text5, Qt::Key_Return);
         QTRY_COMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text,
@@ -218,17 +217,16 @@ private Q_SLOTS:
         QFETCH(QString, amount);
         QFETCH(QString, message);
         panConfigAuto editor(*m_base);
-        showActive(editor);
+        QVERIFY(showActive(editor));
         editor.Combo2->setCurrentIndex(account);
         editor.Combo1->setCurrentIndex(frequency);
         editor.Combo3->setCurrentIndex(weekday);
         editor.Text6->setText(amount);
         ModalDriver driver;
         if (!message.isEmpty())
-            driver.answer();
+            driver.nextAnswer();
         editor.Command1->click();
         QTRY_COMPARE(driver.pendingSteps(), 0);
-        QVERIFY(driver.unexpected().isEmpty());
         if (message.isEmpty()) {
             QCOMPARE(editor.Tag, QStringLiteral("SI"));
             QVERIFY(!editor.isVisible());
@@ -259,9 +257,9 @@ private Q_SLOTS:
         QCOMPARE(editor.Combo1->placeholderText(), stored.frequency);
         QCOMPARE(editor.Combo3->currentIndex(), -1);
         QCOMPARE(editor.Combo3->placeholderText(), QStringLiteral("9"));
-        showActive(editor);
+        QVERIFY(showActive(editor));
         ModalDriver driver;
-        driver.answer().answer().answer();
+        driver.nextAnswer().nextAnswer().nextAnswer();
         editor.Command1->click();
         editor.Combo1->setCurrentIndex(1);
         editor.Command1->click();
@@ -307,22 +305,18 @@ private Q_SLOTS:
             bool entrada = false, salida = false;
         } seen;
         ModalDriver driver;
-        driver.then([&](QWidget* widget) {
-            auto* details = qobject_cast<panPerMov*>(widget);
-            if (!details)
-                return;
-            seen = {details->windowTitle(), details->Text1->text(), details->Text2->toPlainText(),
-                    details->Option1->isChecked(), details->Option2->isChecked()};
-            details->Text1->setText(QStringLiteral("300,5"));
-            details->Text2->setPlainText(QStringLiteral("Cuota nueva"));
+        driver.expect<panPerMov>([&](panPerMov& details) {
+            seen = {details.windowTitle(), details.Text1->text(), details.Text2->toPlainText(),
+                    details.Option1->isChecked(), details.Option2->isChecked()};
+            details.Text1->setText(QStringLiteral("300,5"));
+            details.Text2->setPlainText(QStringLiteral("Cuota nueva"));
             if (pick == 1)
-                details->Option1->setChecked(true);
+                details.Option1->setChecked(true);
             if (pick == 2)
-                details->Option2->setChecked(true);
-            ModalDriver::clickLater(details->Command1);
+                details.Option2->setChecked(true);
+            ModalDriver::clickLater(details.Command1);
         });
         editor.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(seen.title, QStringLiteral("Personalizar el movimiento"));
         QCOMPARE(seen.amount, QStringLiteral("250"));
         QCOMPARE(seen.detail, QStringLiteral("Cuota del club"));
@@ -339,17 +333,13 @@ private Q_SLOTS:
         editor.Text6->setText(QStringLiteral("250"));
         editor.Text7->setText(QStringLiteral("IN"));
         ModalDriver driver;
-        driver.then([](QWidget* widget) {
-            auto* details = qobject_cast<panPerMov*>(widget);
-            if (!details)
-                return;
-            details->Text1->clear();
-            details->Text2->setPlainText(QStringLiteral("otra cosa"));
-            details->Option2->setChecked(true);
-            QTimer::singleShot(0, details, &QWidget::close);
+        driver.expect<panPerMov>([](panPerMov& details) {
+            details.Text1->clear();
+            details.Text2->setPlainText(QStringLiteral("otra cosa"));
+            details.Option2->setChecked(true);
+            QTimer::singleShot(0, &details, &QWidget::close);
         });
         editor.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(editor.detailsDialog()->Tag, QStringLiteral("NO"));
         QCOMPARE(editor.Text6->text(), QStringLiteral("250"));
         QCOMPARE(editor.Text4->text(), QStringLiteral("Cuota"));
@@ -387,25 +377,18 @@ private Q_SLOTS:
         bool stillOpen = false;
         ModalDriver driver;
         driver
-            .then([](QWidget* widget) {
-                auto* details = qobject_cast<panPerMov*>(widget);
-                if (!details)
-                    return;
-                details->Text1->setFocus();
-                details->Text1->setText(QStringLiteral("abc"));
-                ModalDriver::clickLater(details->Command1);
+            .expect<panPerMov>([](panPerMov& details) {
+                details.Text1->setFocus();
+                details.Text1->setText(QStringLiteral("abc"));
+                ModalDriver::clickLater(details.Command1);
             })
             .answer()
-            .then([&](QWidget* widget) {
-                auto* details = qobject_cast<panPerMov*>(widget);
-                if (!details)
-                    return;
-                amountAfterRefusal = details->Text1->text();
-                stillOpen = details->isVisible();
-                ModalDriver::clickLater(details->Command1);
+            .expect<panPerMov>([&](panPerMov& details) {
+                amountAfterRefusal = details.Text1->text();
+                stillOpen = details.isVisible();
+                ModalDriver::clickLater(details.Command1);
             });
         editor.Command3->click();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].text, QStringLiteral("Escriba un valor numérico válido"));
         QCOMPARE(driver.messages()[0].title, QStringLiteral("E r r o r"));

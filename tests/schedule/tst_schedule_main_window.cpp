@@ -32,12 +32,10 @@ void addDueSchedule(store::Database& db) {
     schedule::addSchedule(db, rent, QDate(2024, 3, 1));
 }
 
-std::function<void(QWidget*)> answerPosting(int& listed) {
-    return [&listed](QWidget* widget) {
-        if (auto* dialog = qobject_cast<schedule::panProgPendientes*>(widget)) {
-            listed = dialog->List1->rowCount();
-            ModalDriver::clickLater(dialog->Command1);
-        }
+std::function<void(schedule::panProgPendientes&)> answerPosting(int& listed) {
+    return [&listed](schedule::panProgPendientes& dialog) {
+        listed = dialog.List1->rowCount();
+        ModalDriver::clickLater(dialog.Command1);
     };
 }
 
@@ -46,30 +44,33 @@ std::function<void(QWidget*)> answerPosting(int& listed) {
 class ScheduleMainWindowTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+
 private Q_SLOTS:
-    void init() { clock::setTodayForTests(kToday); }
+    void init() {
+        clock::setTodayForTests(kToday);
+        area = std::make_unique<test::TestWorkArea>();
+    }
     void cleanup() {
         TESORIN_VERIFY_NO_WINDOW_LEFT();
         clock::setTodayForTests(QDate());
+        area.reset();
     }
 
     void startUpOffersWhatFellDue() {
-        test::TestWorkArea area;
-        addDueSchedule(*area.open());
+        addDueSchedule(*area->open());
         int listed = 0;
         ModalDriver driver;
-        driver.then(answerPosting(listed));
+        driver.expect<schedule::panProgPendientes>(answerPosting(listed));
         auto window = test::openMainWindow();
         QVERIFY(window);
         QTRY_COMPARE(driver.pendingSteps(), 0);
         QTRY_COMPARE(window->Data1().rowCount(), 2L);
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(listed, 2);
     }
 
     void choosingAWorkAreaOffersWhatFellDueThere() {
-        test::TestWorkArea area;
-        store::createWorkAreaFile(area.path(QStringLiteral("OTRA.MDB")));
+        store::createWorkAreaFile(area->path(QStringLiteral("OTRA.MDB")));
         addDueSchedule(*store::Database::OpenDatabase(QStringLiteral("OTRA.MDB")));
         auto window = test::openMainWindow();
         QVERIFY(window);
@@ -84,16 +85,14 @@ private Q_SLOTS:
                 ModalDriver::clickLater(
                     ModalDriver::child<QPushButton>(chooser, QStringLiteral("Command1")));
             })
-            .then(answerPosting(listed));
+            .expect<schedule::panProgPendientes>(answerPosting(listed));
         QTest::mouseClick(window->SSPanel3(), Qt::LeftButton);
-        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join(u';')));
         QCOMPARE(window->estado().nombreBase, QStringLiteral("OTRA.MDB"));
         QCOMPARE(listed, 2);
         QCOMPARE(window->Data1().rowCount(), 2L);
     }
 
     void theMovimientosMenuOpensTheScheduleList() {
-        test::TestWorkArea area;
         auto window = test::openMainWindow();
         QVERIFY(window);
         QAction* item = window->menuItem(QStringLiteral("menuMovProgramados"));
@@ -106,14 +105,11 @@ private Q_SLOTS:
         QVERIFY(item->isEnabled());
         QString opened;
         ModalDriver driver;
-        driver.then([&opened](QWidget* widget) {
-            if (auto* list = qobject_cast<schedule::panProg*>(widget)) {
-                opened = list->windowTitle();
-                ModalDriver::clickLater(list->Command2);
-            }
+        driver.expect<schedule::panProg>([&opened](schedule::panProg& list) {
+            opened = list.windowTitle();
+            ModalDriver::clickLater(list.Command2);
         });
         item->trigger();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(opened, QStringLiteral("Automatizaciones actualmente programadas"));
     }
 };

@@ -1,4 +1,4 @@
-// Posting what falls due, and storing schedules, on a real work area.
+// Posting what falls due, and storing schedules, on a real work area->
 #include "base/Clock.h"
 #include "schedule/core/SchedulePosting.h"
 #include "schedule/core/ScheduleRecord.h"
@@ -82,10 +82,19 @@ void openAndPost(store::Database& db, const QDate& today) {
 class SchedulePostingTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
+
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void aNewScheduleCoversUpToTheDayBefore() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const std::int64_t id =
             addSchedule(*db, entry(QStringLiteral("Diaria")), day("2024-03-01"));
         QCOMPARE(covered(*db, id), QStringLiteral("2024-02-29"));
@@ -93,8 +102,6 @@ private Q_SLOTS:
     }
 
     void aStoredScheduleReadsBackAsTheEditorShowsIt() {
-        test::TestWorkArea area;
-        auto db = area.open();
         ScheduleEntry stored = entry(QStringLiteral("Quincenal"));
         stored.weekendsExcluded = true;
         stored.weekday = 7;
@@ -122,8 +129,6 @@ private Q_SLOTS:
     void aTextTheFieldCannotTakeStoresNothing() {
         QFETCH(QString, amount);
         QFETCH(QString, monthDay);
-        test::TestWorkArea area;
-        auto db = area.open();
         const std::int64_t id =
             addSchedule(*db, entry(QStringLiteral("Mensual")), day("2024-03-01"));
         ScheduleEntry changed = entry(QStringLiteral("Mensual"));
@@ -165,8 +170,6 @@ private Q_SLOTS:
         QFETCH(QDate, lastCovered);
         QFETCH(QDate, today);
         QFETCH(QStringList, expected);
-        test::TestWorkArea area;
-        auto db = area.open();
         ScheduleEntry e = entry(frequency);
         e.monthDay = monthDay;
         const std::int64_t id = addSchedule(*db, e, today);
@@ -180,8 +183,6 @@ private Q_SLOTS:
     }
 
     void weekendsAreLeftOutOfADailySchedule() {
-        test::TestWorkArea area;
-        auto db = area.open();
         ScheduleEntry e = entry(QStringLiteral("Diaria"), QStringLiteral("IN"));
         e.weekendsExcluded = true;
         const std::int64_t id = addSchedule(*db, e, day("2024-03-04"));
@@ -192,8 +193,6 @@ private Q_SLOTS:
     }
 
     void aSchedulePostedUpToYesterdayOwesToday() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         const std::int64_t daily = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
         const std::int64_t monthly = addSchedule(*db, entry(QStringLiteral("Mensual")), today);
@@ -206,8 +205,6 @@ private Q_SLOTS:
     }
 
     void aSecondOpeningPostsNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         const std::int64_t id = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
         setCovered(*db, id, day("2024-06-01"));
@@ -226,8 +223,6 @@ private Q_SLOTS:
     }
     void anUndatedScheduleOwesNothingForThePast() {
         QFETCH(QVariant, stored);
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         const std::int64_t id =
             addSchedule(*db, entry(QStringLiteral("Diaria")), day("2020-01-01"));
@@ -238,8 +233,6 @@ private Q_SLOTS:
     }
 
     void aScheduleCoveringTodayOrLaterOwesNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         const std::int64_t id = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
         setCovered(*db, id, day("2024-06-20"));
@@ -249,8 +242,6 @@ private Q_SLOTS:
     }
 
     void aFailedRecordingRecordsNothing() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         const std::int64_t id = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
         setCovered(*db, id, day("2024-06-01"));
@@ -316,8 +307,6 @@ private Q_SLOTS:
     }
 
     void aYearOfDailySchedulesIsPostedWhole() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-12-31");
         for (int i = 0; i < 5; ++i) {
             const std::int64_t id = addSchedule(*db, entry(QStringLiteral("Diaria")), today);

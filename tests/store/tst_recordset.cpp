@@ -15,10 +15,19 @@ using tesorin::test::money;
 class RecordsetTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+    std::unique_ptr<store::Database> db;
+
 private Q_SLOTS:
+    void init() {
+        area = std::make_unique<test::TestWorkArea>();
+        db = area->open();
+    }
+    void cleanup() {
+        db.reset();
+        area.reset();
+    }
     void textsAreConvertedToTheFieldsType() {
-        test::TestWorkArea area;
-        auto db = area.open();
         auto rows = db->OpenRecordset(QStringLiteral("Movimientos"));
         rows->AddNew();
         rows->setValue(QStringLiteral("Fecha"), QStringLiteral("09/01/2005"));
@@ -46,8 +55,6 @@ private Q_SLOTS:
     }
 
     void editDeleteAndWalkOn() {
-        test::TestWorkArea area;
-        auto db = area.open();
         for (int day = 1; day <= 3; ++day)
             test::addMovement(*db, QDate(2024, 1, day), QStringLiteral("Banco"),
                               QString::number(day), money("10"), money("0"));
@@ -70,8 +77,6 @@ private Q_SLOTS:
     }
 
     void sumsAreExactToTheLastCent() {
-        test::TestWorkArea area;
-        auto db = area.open();
         {
             Transaction transaction(*db);
             for (int i = 0; i < 1000; ++i)
@@ -87,8 +92,6 @@ private Q_SLOTS:
     }
 
     void theDataControlKeepsItsTotalsWhileTheRowMoves() {
-        test::TestWorkArea area;
-        auto db = area.open();
         test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(), money("100"),
                           money("0"));
         test::addMovement(*db, QDate(2024, 1, 2), QStringLiteral("Banco"), QString(), money("50"),
@@ -122,9 +125,8 @@ private Q_SLOTS:
     }
 
     void aBadRowSourceLeavesTheControlEmpty() {
-        test::TestWorkArea area;
-        test::addMovement(*area.open(), QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
-                          money("1"), money("0"));
+        test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(), money("1"),
+                          money("0"));
         DataControl data;
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
         data.setRecordSource(

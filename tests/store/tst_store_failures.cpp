@@ -20,6 +20,8 @@ using namespace tesorin::store;
 class StoreFailuresTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+
     static QString openError(const QString& name) {
         try {
             Database::OpenDatabase(name);
@@ -36,6 +38,8 @@ class StoreFailuresTest : public QObject {
     }
 
 private Q_SLOTS:
+    void init() { area = std::make_unique<test::TestWorkArea>(); }
+    void cleanup() { area.reset(); }
     void openingRefusesWhatIsNoWorkArea_data() {
         QTest::addColumn<QByteArray>("contents"); // null: no file at all
         QTest::addColumn<QString>("message");
@@ -56,9 +60,8 @@ private Q_SLOTS:
     void openingRefusesWhatIsNoWorkArea() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, message);
-        test::TestWorkArea area;
         if (!contents.isNull()) {
-            QFile file(area.path(QStringLiteral("CASA.MDB")));
+            QFile file(area->path(QStringLiteral("CASA.MDB")));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
         }
@@ -66,8 +69,7 @@ private Q_SLOTS:
     }
 
     void aDatabaseWithoutTheTablesIsRefusedAndLeftAlone() {
-        test::TestWorkArea area;
-        const QString path = area.path(QStringLiteral("OTRA.MDB"));
+        const QString path = area->path(QStringLiteral("OTRA.MDB"));
         sqlite3* raw = nullptr;
         sqlite3_open(path.toUtf8().constData(), &raw);
         sqlite3_exec(raw, "CREATE TABLE Cuentas (Nombre TEXT)", nullptr, nullptr, nullptr);
@@ -86,23 +88,21 @@ private Q_SLOTS:
     }
 
     void bareNamesResolveInAnyLetterCase() {
-        test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
-                            area.path(QStringLiteral("casa.mdb"))));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")),
+                            area->path(QStringLiteral("casa.mdb"))));
         auto db = Database::OpenDatabase(QStringLiteral("CASA.MDB"));
-        QCOMPARE(db->path(), area.path(QStringLiteral("casa.mdb")));
+        QCOMPARE(db->path(), area->path(QStringLiteral("casa.mdb")));
         QStringList listed = listWorkAreas();
         listed.sort();
         QCOMPARE(listed, (QStringList{QStringLiteral("BASE.MDB"), QStringLiteral("CASA.MDB")}));
     }
 
     void anExistingFileIsNeverOverwritten() {
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
                           test::money("1"), test::money("0"));
         QVERIFY_THROWS_EXCEPTION(StoreError,
-                                 createWorkAreaFile(area.path(QStringLiteral("BASE.MDB"))));
+                                 createWorkAreaFile(area->path(QStringLiteral("BASE.MDB"))));
         QCOMPARE(movementCount(*db), 1L);
     }
 
@@ -128,12 +128,11 @@ private Q_SLOTS:
     void aFileHeldByAnotherProgramIsReported() {
         QFETCH(QString, step);
         QFETCH(QString, message);
-        test::TestWorkArea area;
-        auto db = step == QLatin1String("open") ? nullptr : area.open();
+        auto db = step == QLatin1String("open") ? nullptr : area->open();
         if (db) // the layout is known before the other program comes
             movementCount(*db);
         sqlite3* other = nullptr;
-        sqlite3_open(area.path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other);
+        sqlite3_open(area->path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other);
         QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
         QString shown;
         try {
@@ -172,15 +171,14 @@ private Q_SLOTS:
     }
 
     void aReadOnlyWorkAreaRefusesWritesAndKeepsItsRows() {
-        test::TestWorkArea area;
         {
-            auto db = area.open();
+            auto db = area->open();
             test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(),
                               test::money("1"), test::money("0"));
         }
-        const QString path = area.path(QStringLiteral("BASE.MDB"));
+        const QString path = area->path(QStringLiteral("BASE.MDB"));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        auto db = area.open();
+        auto db = area->open();
         if (geteuid() == 0) // root writes through permission bits; ask the store instead
             db->exec(QStringLiteral("PRAGMA query_only = 1"));
         QString message;
@@ -195,8 +193,7 @@ private Q_SLOTS:
     }
 
     void aFullDiskLeavesTheFileAsItWas() {
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         Statement pages = db->prepare(QStringLiteral("PRAGMA page_count"));
         pages.step();
         db->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages.int64(0) + 1));
@@ -242,8 +239,7 @@ private Q_SLOTS:
         QFETCH(QString, table);
         QFETCH(QString, field);
         QFETCH(QString, value);
-        test::TestWorkArea area;
-        auto db = area.open();
+        auto db = area->open();
         auto rows = db->OpenRecordset(table);
         rows->AddNew();
         QVERIFY_THROWS_EXCEPTION(StoreError, rows->setValue(field, value));

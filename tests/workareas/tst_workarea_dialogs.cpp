@@ -36,8 +36,14 @@ void select(QListWidget* list, const QString& text) {
 class WorkAreaDialogsTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+
 private Q_SLOTS:
-    void cleanup() { TESORIN_VERIFY_NO_WINDOW_LEFT(); }
+    void init() { area = std::make_unique<test::TestWorkArea>(); }
+    void cleanup() {
+        TESORIN_VERIFY_NO_WINDOW_LEFT();
+        area.reset();
+    }
 
     void aNameThatCannotBeUsedKeepsTheDialogOpen_data() {
         QTest::addColumn<QString>("typed");
@@ -59,9 +65,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(QString, nameAfter);
-        test::TestWorkArea area;
-        const QString existing = area.path(QStringLiteral("Casa.MDB"));
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")), existing));
+        const QString existing = area->path(QStringLiteral("Casa.MDB"));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")), existing));
         const QByteArray before = contents(existing);
         const QStringList listedBefore = listWorkAreas();
 
@@ -69,7 +74,7 @@ private Q_SLOTS:
         bool openAfter = false;
         ModalDriver driver;
         driver
-            .then([&](QWidget*) {
+            .expect<panNueCaja>([&](panNueCaja&) {
                 dialog.Text1->setText(typed);
                 dialog.Command7->setFocus();
                 ModalDriver::clickLater(dialog.Command7);
@@ -81,7 +86,6 @@ private Q_SLOTS:
             });
         dialog.exec();
 
-        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join("; ")));
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages()[0].title, QStringLiteral("E r r o r"));
         QCOMPARE(driver.messages()[0].text, message);
@@ -97,10 +101,9 @@ private Q_SLOTS:
     }
 
     void aGoodNameIsAccepted() {
-        test::TestWorkArea area;
         panNueCaja dialog;
         ModalDriver driver;
-        driver.then([&](QWidget*) {
+        driver.expect<panNueCaja>([&](panNueCaja&) {
             dialog.Text1->setText(QStringLiteral("Año Ñandú-2_b"));
             ModalDriver::clickLater(dialog.Command7);
         });
@@ -112,14 +115,13 @@ private Q_SLOTS:
     }
 
     void openListsEveryWorkAreaAndNeedsASelection() {
-        test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
-                            area.path(QStringLiteral("casa.mdb"))));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")),
+                            area->path(QStringLiteral("casa.mdb"))));
         panAbreBase dialog;
         QStringList listed;
         bool stillOpen = false;
         ModalDriver driver;
-        driver.then([&](QWidget*) {
+        driver.expect<panAbreBase>([&](panAbreBase&) {
             for (int i = 0; i < dialog.List1->count(); ++i)
                 listed << dialog.List1->item(i)->text();
             dialog.Command7->click(); // "Abrir !" with no row selected
@@ -144,10 +146,9 @@ private Q_SLOTS:
     void openByDoubleClickAndLeaveWithSalir() {
         QFETCH(bool, doubleClick);
         QFETCH(QString, tag);
-        test::TestWorkArea area;
         panAbreBase dialog;
         ModalDriver driver;
-        driver.then([&](QWidget*) {
+        driver.expect<panAbreBase>([&](panAbreBase&) {
             QListWidget* list = dialog.List1;
             if (doubleClick) {
                 const QRect row = list->visualItemRect(list->item(0));
@@ -180,17 +181,15 @@ private Q_SLOTS:
         QFETCH(QString, selected);
         QFETCH(QString, button);
         QFETCH(QString, tag);
-        test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
-                            area.path(QStringLiteral("Casa.mdb"))));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")),
+                            area->path(QStringLiteral("Casa.mdb"))));
         panselCuenta dialog;
         ModalDriver driver;
-        driver.then([&](QWidget*) {
+        driver.expect<panselCuenta>([&](panselCuenta&) {
             select(dialog.List1, selected);
             ModalDriver::clickLater(dialog.findChild<QPushButton*>(button));
         });
         dialog.exec();
-        QVERIFY(driver.unexpected().isEmpty());
         QCOMPARE(dialog.Tag, tag);
         QCOMPARE(dialog.selectedName(), selected);
     }

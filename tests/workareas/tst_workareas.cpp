@@ -44,7 +44,11 @@ QStringList folderEntries(const test::TestWorkArea& area) {
 class WorkAreasTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestWorkArea> area;
+
 private Q_SLOTS:
+    void init() { area = std::make_unique<test::TestWorkArea>(); }
+    void cleanup() { area.reset(); }
     void namesThatCannotBeAWorkAreaAreRefused_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message"); // empty: accepted
@@ -81,9 +85,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(bool, clearsName);
-        test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
-                            area.path(QStringLiteral("casa vieja.mdb"))));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")),
+                            area->path(QStringLiteral("casa vieja.mdb"))));
         const auto refusal = refuseNewWorkAreaName(typed);
         QCOMPARE(refusal ? refusal->message : QString(), message);
         if (refusal)
@@ -91,9 +94,8 @@ private Q_SLOTS:
     }
 
     void aNewWorkAreaKeepsEverythingButTheMovements() {
-        test::TestWorkArea area;
         {
-            auto base = area.open();
+            auto base = area->open();
             test::addMovement(*base, QDate(2024, 3, 1), QStringLiteral("Sueldo"), QString(),
                               test::money("1500"), test::money("0"));
             test::addAccount(*base, QStringLiteral("D'Angelo"), QStringLiteral("OU"));
@@ -116,7 +118,7 @@ private Q_SLOTS:
         kept.step();
         QCOMPARE(kept.real(0), 1500.25);
         QCOMPARE(kept.text(1), QStringLiteral("Pérez"));
-        QCOMPARE(count(*area.open(), QStringLiteral("Movimientos")), 1L);
+        QCOMPARE(count(*area->open(), QStringLiteral("Movimientos")), 1L);
         QStringList listed = listWorkAreas();
         listed.sort();
         QCOMPARE(listed, (QStringList{QStringLiteral("BASE.MDB"), QStringLiteral("CASA.MDB")}));
@@ -125,16 +127,15 @@ private Q_SLOTS:
     // A byte copy of the file alone would miss what another program wrote
     // into the template's write-ahead log.
     void theCopyIsConsistentWhileAnotherProgramHoldsTheTemplate() {
-        test::TestWorkArea area;
         sqlite3* other = nullptr;
-        QCOMPARE(sqlite3_open(area.path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other),
+        QCOMPARE(sqlite3_open(area->path(QStringLiteral("BASE.MDB")).toUtf8().constData(), &other),
                  SQLITE_OK);
         sqlite3_exec(other, "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0", nullptr,
                      nullptr, nullptr);
         QCOMPARE(sqlite3_exec(other, "INSERT INTO Cuentas (Nombre, Tipo) VALUES ('Viajes', 'OU')",
                               nullptr, nullptr, nullptr),
                  SQLITE_OK);
-        QVERIFY(QFile::exists(area.path(QStringLiteral("BASE.MDB-wal"))));
+        QVERIFY(QFile::exists(area->path(QStringLiteral("BASE.MDB-wal"))));
 
         createWorkAreaCopy(QStringLiteral("BASE.MDB"), QStringLiteral("VIAJE.MDB"));
         sqlite3_close(other);
@@ -147,7 +148,6 @@ private Q_SLOTS:
     }
 
     void theLongestNameAcceptedCanBeMade() {
-        test::TestWorkArea area;
         const QString longest(237, QLatin1Char('a'));
         QVERIFY(!refuseNewWorkAreaName(longest));
         createWorkAreaCopy(QStringLiteral("BASE.MDB"), newWorkAreaFileName(longest));
@@ -161,17 +161,16 @@ private Q_SLOTS:
     }
     void anExistingNameIsRefusedAndTheFileLeftAlone() {
         QFETCH(QString, newName);
-        test::TestWorkArea area;
-        const QString existing = area.path(QStringLiteral("CASA.MDB"));
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")), existing));
+        const QString existing = area->path(QStringLiteral("CASA.MDB"));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")), existing));
         test::addMovement(*Database::OpenDatabase(QStringLiteral("CASA.MDB")), QDate(2024, 1, 2),
                           QStringLiteral("Banco"), QString(), test::money("5"), test::money("0"));
         const QByteArray before = contents(existing);
-        const QStringList entries = folderEntries(area);
+        const QStringList entries = folderEntries(*area);
         QVERIFY_THROWS_EXCEPTION(StoreError,
                                  createWorkAreaCopy(QStringLiteral("BASE.MDB"), newName));
         QCOMPARE(contents(existing), before);
-        QCOMPARE(folderEntries(area), entries);
+        QCOMPARE(folderEntries(*area), entries);
     }
 
     // A failure at any step leaves the folder as it was: no new work area,
@@ -187,24 +186,22 @@ private Q_SLOTS:
     void aFailedCreationLeavesNoFileBehind() {
         QFETCH(QString, templateName);
         QFETCH(QString, breakTemplate);
-        test::TestWorkArea area;
         {
-            auto base = area.open();
+            auto base = area->open();
             test::addMovement(*base, QDate(2024, 1, 2), QStringLiteral("Banco"), QString(),
                               test::money("5"), test::money("0"));
             if (!breakTemplate.isEmpty())
                 base->exec(breakTemplate);
         }
-        const QStringList entries = folderEntries(area);
+        const QStringList entries = folderEntries(*area);
         QVERIFY_THROWS_EXCEPTION(StoreError,
                                  createWorkAreaCopy(templateName, QStringLiteral("NUEVA.MDB")));
-        QCOMPARE(folderEntries(area), entries);
+        QCOMPARE(folderEntries(*area), entries);
     }
 
     void aFilterSetBeforeAppliesToTheOpenedFile() {
-        test::TestWorkArea area;
-        QVERIFY(QFile::copy(area.path(QStringLiteral("BASE.MDB")),
-                            area.path(QStringLiteral("otra.mdb"))));
+        QVERIFY(QFile::copy(area->path(QStringLiteral("BASE.MDB")),
+                            area->path(QStringLiteral("otra.mdb"))));
         {
             auto other = Database::OpenDatabase(QStringLiteral("otra.mdb"));
             test::addMovement(*other, QDate(2024, 1, 2), QStringLiteral("Sueldo"), QString(),
@@ -214,7 +211,7 @@ private Q_SLOTS:
             test::addMovement(*other, QDate(2024, 1, 4), QStringLiteral("Sueldo"), QString(),
                               test::money("50"), test::money("0"));
         }
-        std::unique_ptr<Database> baseAbierta = area.open();
+        std::unique_ptr<Database> baseAbierta = area->open();
         DataControl data;
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
         const QString filter = QStringLiteral(
@@ -227,17 +224,16 @@ private Q_SLOTS:
         QCOMPARE(data.RecordSource(), filter);
         QCOMPARE(data.rowCount(), 2L);
         QCOMPARE(data.viewTotals().income, test::money("150"));
-        QCOMPARE(data.database()->path(), area.path(QStringLiteral("otra.mdb")));
-        QCOMPARE(baseAbierta->path(), area.path(QStringLiteral("otra.mdb")));
+        QCOMPARE(data.database()->path(), area->path(QStringLiteral("otra.mdb")));
+        QCOMPARE(baseAbierta->path(), area->path(QStringLiteral("otra.mdb")));
     }
 
     void aFailedSwitchLeavesBothConnectionsClosed() {
-        test::TestWorkArea area;
-        QFile rota(area.path(QStringLiteral("ROTA.MDB")));
+        QFile rota(area->path(QStringLiteral("ROTA.MDB")));
         QVERIFY(rota.open(QIODevice::WriteOnly));
         rota.write(QByteArray("esto no es una caja\n").repeated(50));
         rota.close();
-        std::unique_ptr<Database> baseAbierta = area.open();
+        std::unique_ptr<Database> baseAbierta = area->open();
         DataControl data;
         data.setDatabaseName(QStringLiteral("BASE.MDB"));
         data.setRecordSource(QStringLiteral("select * from Movimientos order by fecha"));

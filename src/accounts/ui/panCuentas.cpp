@@ -8,6 +8,7 @@
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -68,7 +69,7 @@ void panCuentas::withStore(const std::function<void()>& step) {
     try {
         step();
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
 }
 
@@ -129,7 +130,7 @@ void panCuentas::Command1_Click() {
     if (List1->selectedItems().isEmpty())
         return;
     const QString name = selectedName();
-    if (QMessageBox::question(this, QStringLiteral("Pregunta"), QStringLiteral("Borra esta cuenta"),
+    if (ui::MessageBoxes::ask(this, QStringLiteral("Pregunta"), QStringLiteral("Borra esta cuenta"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     withStore([&] {

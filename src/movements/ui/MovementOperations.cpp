@@ -8,6 +8,7 @@
 #include "store/Recordset.h"
 #include "store/StoreError.h"
 #include "ui/common/ErrorMessage.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/OperationContext.h"
 
 #include <QComboBox>
@@ -156,10 +157,9 @@ void MovementOperations::editoPago() {
 }
 
 void MovementOperations::borraMov() {
-    QMessageBox question(QMessageBox::Critical, QStringLiteral("Pregunta"),
-                         QStringLiteral("Está seguro de borrar este movimiento ??"),
-                         QMessageBox::Yes | QMessageBox::No, m_context.parentWindow());
-    if (question.exec() != QMessageBox::Yes)
+    if (ui::MessageBoxes::critical(m_context.parentWindow(), QStringLiteral("Pregunta"),
+                                   QStringLiteral("Está seguro de borrar este movimiento ??"),
+                                   QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!m_context.data1().hasCurrentRow()) {
         showError(m_context.parentWindow(),

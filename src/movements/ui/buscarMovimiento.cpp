@@ -3,6 +3,7 @@
 #include "movements/core/MovementSearch.h"
 #include "movements/ui/panBuscar.h"
 #include "store/StoreError.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QMessageBox>
 
@@ -19,10 +20,10 @@ void buscarMovimiento(QWidget* parent, store::Database& baseAbierta, store::Data
     }
     try {
         if (!findMovement(Data1, searchCriteria(chosen), chosen.start))
-            QMessageBox::critical(parent, QStringLiteral("E r r o r"),
-                                  QStringLiteral("Criterio de búsqueda no encotrado"));
+            ui::MessageBoxes::critical(parent, QStringLiteral("E r r o r"),
+                                       QStringLiteral("Criterio de búsqueda no encotrado"));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(parent, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(parent, QStringLiteral("Error"), error.message());
     }
 }
 

@@ -3,6 +3,7 @@
 #include "movements/core/ViewFilter.h"
 #include "movements/ui/panOpcVer.h"
 #include "store/StoreError.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QMessageBox>
 
@@ -21,7 +22,7 @@ std::optional<QString> filtrarDatos(QWidget* parent, store::Database& baseAbiert
     try {
         showView(Data1, viewRowSource(chosen));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(parent, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(parent, QStringLiteral("Error"), error.message());
         return std::nullopt;
     }
     return viewCaption(chosen);

@@ -8,6 +8,7 @@
 
 #include "ui/common/DefaultButton.h"
 #include "ui/common/MultiLineTextBox.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>
@@ -142,7 +143,7 @@ panBuscar::panBuscar(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     try {
         Combo1->addItems(accounts::accountNamesInListOrder(baseAbierta));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());

@@ -9,6 +9,7 @@
 #include "ui/common/BoxLeaveChecks.h"
 #include "ui/common/DatePicker.h"
 #include "ui/common/DefaultButton.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/MultiLineTextBox.h"
 #include "ui/common/Pictures.h"
 #include "ui/common/centraFormulario.h"
@@ -205,7 +206,7 @@ void panNueIngreso::Form_Activate() {
         try {
             List1->addItems(accountsForEntry(*m_base, Tag));
         } catch (const store::StoreError& error) {
-            QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+            ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
         }
     }
     // Adding to an empty list chooses its first entry; no account is chosen.
@@ -224,22 +225,22 @@ void panNueIngreso::Command6_Click() {
     if (!m_checks->settleLeaving())
         return;
     if (!regional::readNumber(Text1->text())) {
-        QMessageBox::critical(this, QStringLiteral("Error"),
-                              QStringLiteral("Escriba una cifra correcta!"));
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"),
+                                   QStringLiteral("Escriba una cifra correcta!"));
         Text1->setFocus();
         return;
     }
     if (List1->currentText().isEmpty()) {
-        QMessageBox::critical(this, QStringLiteral("E r r o r"),
-                              QStringLiteral("Debe seleccionar una cuenta"));
+        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"),
+                                   QStringLiteral("Debe seleccionar una cuenta"));
         return;
     }
     // The list entry the text chose; a name typed outside the list chose none.
     const int entry = List1->findText(List1->currentText());
     if (!rememberLastAccount(Tag, entry >= 0 ? List1->itemText(entry) : QString()))
-        QMessageBox::warning(this, QStringLiteral("Error"),
-                             QStringLiteral("No se pudo guardar la última cuenta usada en la "
-                                            "configuración del usuario."));
+        ui::MessageBoxes::warning(this, QStringLiteral("Error"),
+                                  QStringLiteral("No se pudo guardar la última cuenta usada en la "
+                                                 "configuración del usuario."));
     Tag = kAccepted;
     accept();
 }

@@ -6,6 +6,7 @@
 
 #include "ui/common/DefaultButton.h"
 #include "ui/common/ListChoice.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>
@@ -97,7 +98,7 @@ panOpcVer::panOpcVer(store::Database& baseAbierta, QWidget* parent) : QDialog(pa
     try {
         List1->addItems(viewAccountEntries(baseAbierta));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
     adjustSize();
     ui::centraFormulario(*this);
@@ -135,7 +136,7 @@ void panOpcVer::Command1_Click() {
 
 void panOpcVer::Command4_Click() {
     if (ListIndex() == -1) {
-        QMessageBox::critical(this, QStringLiteral("E r r o r"),
+        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"),
                               QStringLiteral("Debe seleccionar una cuenta o bien seleccionar la "
                                              "opcion <MOSTRAR TODAS LAS CUENTAS>"));
         return;

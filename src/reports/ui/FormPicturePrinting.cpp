@@ -1,5 +1,7 @@
 #include "reports/ui/FormPicturePrinting.h"
 
+#include "ui/common/MessageBoxes.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -44,7 +46,7 @@ private:
 };
 
 bool ask(QWidget& form, const QString& question) {
-    return QMessageBox::question(&form, kQuestionTitle, question,
+    return ui::MessageBoxes::ask(&form, kQuestionTitle, question,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -52,7 +54,7 @@ void printOnDefaultPrinter(QWidget& form, const QList<QWidget*>& hidden) {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(form.windowTitle());
     if (!paintFormPicture(form, hidden, printer) || printer.printerState() == QPrinter::Error)
-        QMessageBox::critical(
+        ui::MessageBoxes::critical(
             &form, kErrorTitle,
             QStringLiteral("No se pudo imprimir en la impresora «%1».").arg(printer.printerName()));
 }
@@ -78,8 +80,8 @@ void saveAsPdf(QWidget& form, const QList<QWidget*>& hidden) {
         painted = paintFormPicture(form, hidden, pdf);
     }
     if (!painted || QFileInfo(path).size() == 0)
-        QMessageBox::critical(&form, kErrorTitle,
-                              QStringLiteral("No se pudo guardar el archivo «%1».").arg(path));
+        ui::MessageBoxes::critical(&form, kErrorTitle,
+                                   QStringLiteral("No se pudo guardar el archivo «%1».").arg(path));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "reports/core/StatementReport.h"
 #include "reports/ui/StatementPreview.h"
 #include "store/StoreError.h"
+#include "ui/common/MessageBoxes.h"
 
 #include "ui/common/WaitCursor.h"
 
@@ -25,7 +26,7 @@ void ReportControl::PrintReport(QWidget* parent) const {
         failure = error.message();
     }
     if (!report) {
-        QMessageBox::critical(parent, QStringLiteral("Error"), failure);
+        ui::MessageBoxes::critical(parent, QStringLiteral("Error"), failure);
         return;
     }
     StatementPreview preview(std::move(report), WindowTitle, parent);

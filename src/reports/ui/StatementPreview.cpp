@@ -11,6 +11,7 @@
 #include "ui/common/WaitCursor.h"
 
 #include "ui/common/ErrorMessage.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -221,7 +222,7 @@ bool StatementPreview::eventFilter(QObject* watched, QEvent* event) {
 
 void StatementPreview::imprimir() {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const auto answer = QMessageBox::question(
+        const auto answer = ui::MessageBoxes::ask(
             this, QStringLiteral("Pregunta"),
             QStringLiteral("No hay ninguna impresora instalada en este equipo.\n\n"
                            "¿Desea exportar el informe a un archivo PDF?"),

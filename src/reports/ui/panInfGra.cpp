@@ -17,6 +17,7 @@
 #include "ui/common/ValueLabel.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 #include <QFrame>
@@ -76,7 +77,7 @@ panInfGra::panInfGra(store::Database& baseAbierta, QWidget* parent)
     try {
         Combo1->addItems(accountNamesInTableOrder(m_base));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
 
     connect(Label7, &LabelButton::clicked, this, [this] { stepYear(-1); });
@@ -212,14 +213,14 @@ void panInfGra::calcula() {
         ui::WaitCursor wait;
         totals = annualTotals(m_base, annualQuery(condition(), year), year.toInt());
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
         return;
     }
     if (!totals.found) {
         // Only the list's current entry is named, however many are selected.
         const int chosen = m_choice->row();
         const QString current = chosen >= 0 ? Combo1->item(chosen)->text() : QString();
-        QMessageBox::critical(this, QStringLiteral("E r r o r"), noMovementsMessage(current, year));
+        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"), noMovementsMessage(current, year));
         return;
     }
     showFigures(chartFigures(totals, annualGeometry()));

@@ -16,6 +16,7 @@
 #include "ui/common/Panel3D.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 #include <QCalendarWidget>
@@ -84,7 +85,7 @@ panMensGra::panMensGra(store::Database& baseAbierta, QWidget* parent)
     try {
         Combo1->addItems(accounts::accountNamesInListOrder(m_base));
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
     }
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
@@ -224,12 +225,12 @@ void panMensGra::calcula() {
         ui::WaitCursor wait;
         totals = monthlyTotals(m_base, monthlyQuery(account, date), date.year(), date.month());
     } catch (const store::StoreError& error) {
-        QMessageBox::critical(this, QStringLiteral("Error"), error.message());
+        ui::MessageBoxes::critical(this, QStringLiteral("Error"), error.message());
         return;
     }
     if (!totals.found) {
-        QMessageBox::critical(this, QStringLiteral("E r r o r"),
-                              noMovementsMessage(account, regional::monthYearTitle(date)));
+        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"),
+                                   noMovementsMessage(account, regional::monthYearTitle(date)));
         return;
     }
     showFigures(chartFigures(totals, monthlyGeometry()));

@@ -10,6 +10,7 @@
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/DefaultButton.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/Named.h"
 #include "ui/common/WaitCursor.h"
 #include <QCalendarWidget>
@@ -169,7 +170,7 @@ void panSumas::calc() {
 }
 
 void panSumas::showStoreError(const QString& message) {
-    QMessageBox::critical(this, QStringLiteral("Error"), message);
+    ui::MessageBoxes::critical(this, QStringLiteral("Error"), message);
 }
 
 } // namespace tesorin::reports

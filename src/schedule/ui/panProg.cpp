@@ -12,6 +12,7 @@
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/ErrorMessage.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -193,7 +194,7 @@ void panProg::Command3_Click() {
 void panProg::Command4_Click() {
     if (!leaveRow() || !Data1->hasCurrentRow())
         return;
-    if (QMessageBox::question(
+    if (ui::MessageBoxes::ask(
             this, QStringLiteral("Borrar"),
             QStringLiteral("Elimina esta programación de movimiento automátizado ?"),
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)

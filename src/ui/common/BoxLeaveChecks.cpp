@@ -1,6 +1,8 @@
 #include "ui/common/BoxLeaveChecks.h"
 
 #include <QAbstractButton>
+#include "ui/common/MessageBoxes.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -59,7 +61,7 @@ bool BoxLeaveChecks::run(QLineEdit* box) {
     for (QAbstractButton* button : m_form.findChildren<QAbstractButton*>())
         button->setDown(false);
     m_showing = true;
-    QMessageBox::critical(&m_form, watched.options.title, refusal->message, QMessageBox::Ok);
+    MessageBoxes::critical(&m_form, watched.options.title, refusal->message, QMessageBox::Ok);
     m_showing = false;
     box->setFocus();
     return false;

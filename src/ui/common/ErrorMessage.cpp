@@ -1,13 +1,14 @@
 #include "ui/common/ErrorMessage.h"
 
 #include "store/StoreError.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QMessageBox>
 
 namespace tesorin::ui {
 
 void showError(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox::critical(parent, title, text);
+    MessageBoxes::critical(parent, title, text);
 }
 
 void showStoreError(QWidget* parent, const store::StoreError& failure, const QString& title) {

@@ -2,6 +2,7 @@
 
 #include "ui/common/DefaultButton.h"
 #include "ui/common/DialogPicture.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/centraFormulario.h"
 #include "workareas/core/WorkAreaName.h"
 
@@ -63,7 +64,8 @@ panNueCaja::panNueCaja(QWidget* parent) : QDialog(parent) {
 
 void panNueCaja::Command7_Click() {
     if (const auto refusal = refuseNewWorkAreaName(Text1->text())) {
-        QMessageBox::critical(this, QStringLiteral("E r r o r"), refusal->message, QMessageBox::Ok);
+        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"), refusal->message,
+                                   QMessageBox::Ok);
         if (refusal->clearsName)
             Text1->clear();
         Text1->setFocus();
