@@ -45,6 +45,8 @@ int runCommand(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return tesorin::exchange::runExchangeCommand(QCoreApplication::arguments(), out, err);
+}
+
 // "tesorin --convertir ARCHIVO.MDB": converts an old work area without a
 // window and prints the report.
 int convertFromCommandLine(int argc, char** argv) {

@@ -165,7 +165,7 @@ private Q_SLOTS:
         QStringList marks;
         int selectorWidth = 0;
         ModalDriver driver;
-        driver.then(onList([&](panProg* list) {
+        driver.expect<panProg>(onList([&](panProg* list) {
             const auto mark = [list](int row) {
                 return list->model()->headerData(row, Qt::Vertical).toString();
             };

@@ -80,7 +80,7 @@ qint64 countRows(sqlite3* db, const QString& table, const QString& displayName) 
         count = sqlite3_column_int64(stmt, 0);
     sqlite3_finalize(stmt);
     if (count < 0)
-        store::throwSqlite(db, rc, displayName);
+        store::throwSqlite(db, rc, displayName, store::StoreStep::Read);
     return count;
 }
 
@@ -98,7 +98,7 @@ void sumMovements(sqlite3* db, const QString& displayName, WideUnits& income, Wi
     }
     sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE)
-        store::throwSqlite(db, rc, displayName);
+        store::throwSqlite(db, rc, displayName, store::StoreStep::Create);
 }
 
 void check(sqlite3* db, const CopyTotals& totals, const QString& displayName) {
@@ -183,7 +183,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
         const int rc = sqlite3_open_v2(QFile::encodeName(temporary).constData(), &connection.db,
                                        SQLITE_OPEN_READWRITE, nullptr);
         if (rc != SQLITE_OK)
-            store::throwSqlite(connection.db, rc, displayName);
+            store::throwSqlite(connection.db, rc, displayName, store::StoreStep::Create);
         TableCopy copy(old, connection.db, displayName, hooks.progress);
         const CopyTotals totals = copy.copyAll(oldTables);
         step(ConversionStep::Written);

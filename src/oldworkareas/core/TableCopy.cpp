@@ -60,7 +60,7 @@ void TableCopy::note(const QString& text) {
 void TableCopy::exec(const char* sql) {
     const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        store::throwSqlite(m_db, rc, m_displayName);
+        store::throwSqlite(m_db, rc, m_displayName, store::StoreStep::Create);
 }
 
 CopyTotals TableCopy::copyAll(const QStringList& oldTables) {
@@ -111,7 +111,7 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
                     reinterpret_cast<const char*>(sqlite3_column_text(info.stmt, 1))));
         }
         if (rc != SQLITE_DONE)
-            store::throwSqlite(m_db, rc, m_displayName);
+            store::throwSqlite(m_db, rc, m_displayName, store::StoreStep::Create);
     }
 
     // Where each new column comes from in the old table (-1: nowhere).
@@ -144,7 +144,7 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
                                .toUtf8();
     int rc = sqlite3_prepare_v2(m_db, sql.constData(), -1, &insert.stmt, nullptr);
     if (rc != SQLITE_OK)
-        store::throwSqlite(m_db, rc, m_displayName);
+        store::throwSqlite(m_db, rc, m_displayName, store::StoreStep::Create);
 
     const QString idField = idFieldOf(newTable);
     const int idColumn = idField.isEmpty() ? -1 : int(newColumns.indexOf(idField));
@@ -274,7 +274,7 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
         }
         rc = sqlite3_step(insert.stmt);
         if (rc != SQLITE_DONE)
-            store::throwSqlite(m_db, rc, m_displayName);
+            store::throwSqlite(m_db, rc, m_displayName, store::StoreStep::Create);
         sqlite3_reset(insert.stmt);
         ++m_done;
         if (m_progress && m_done % kProgressEvery == 0 && !m_progress(m_done, m_total))
