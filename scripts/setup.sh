@@ -9,7 +9,7 @@ TESORIN_BUILD="${TESORIN_BUILD:-$TESORIN_ROOT/build}"
 export CCACHE_BASEDIR="$TESORIN_ROOT"
 
 tesorin_packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config ccache clang-format git
     qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
@@ -37,7 +37,9 @@ tesorin_install_packages() {
 
 tesorin_build() {
     if [ ! -f "$TESORIN_BUILD/build.ninja" ]; then
-        cmake -S "$TESORIN_ROOT" -B "$TESORIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
+        # TESORIN_CMAKE_ARGS gives another kind of build (the CI's sanitizer build).
+        # shellcheck disable=SC2086
+        cmake -S "$TESORIN_ROOT" -B "$TESORIN_BUILD" -G Ninja ${TESORIN_CMAKE_ARGS:--DCMAKE_BUILD_TYPE=Release}
     fi
     cmake --build "$TESORIN_BUILD" --parallel "$(nproc)"
 }

@@ -67,7 +67,12 @@ principal::principal(int splashMs, QWidget* parent) : QMainWindow(parent), m_spl
     resize(screen() ? kFirstSize.boundedTo(screen()->availableSize()) : kFirstSize);
 }
 
-principal::~principal() = default;
+principal::~principal() {
+    // The grid asks its model for rows while it is destroyed, and the model
+    // reads Data1, a member that would otherwise go before the children.
+    delete m_background;
+    delete m_model;
+}
 
 bool principal::Form_Load() {
     m_estado.nombreBase = QStringLiteral("BASE.MDB");

@@ -213,7 +213,7 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         dialog.calendar1->setSelectedDate(QDate(2024, 3, 1));
-        clickEntries(dialog, {QStringLiteral("Banco")});
+        QVERIFY(clickEntries(dialog, {QStringLiteral("Banco")}));
         auto* focused = dialog.findChild<QWidget*>(focus);
         QVERIFY(focused);
         dialog.Command1->setFocus();

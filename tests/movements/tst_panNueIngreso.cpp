@@ -212,7 +212,7 @@ private Q_SLOTS:
     void aTapOnAButtonChecksTheAmountFirst() {
         QFETCH(QString, button);
         panNueIngreso dialog(m_base);
-        showDialog(dialog, QStringLiteral("Nuevo Pago"));
+        QVERIFY(showDialog(dialog, QStringLiteral("Nuevo Pago")));
         dialog.List1->setEditText(QStringLiteral("Banco"));
         dialog.Text1->setFocus();
         QTRY_VERIFY(dialog.Text1->hasFocus());

@@ -195,8 +195,6 @@ private Q_SLOTS:
     // Tabbing through the list marks a row without choosing it: the message
     // of a year without movements then names no account.
     void tabbingThroughTheListChoosesNoAccount() {
-        test::TestWorkArea area;
-        auto db = area.open();
         panInfGra form(*db);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -84,8 +84,6 @@ private Q_SLOTS:
     // The accounts in the language's order, regardless of case, after all
     // accounts.
     void theAccountsFollowTheLanguagesOrder() {
-        test::TestWorkArea area;
-        auto db = area.open();
         db->exec(QStringLiteral("DELETE FROM Cuentas"));
         for (const char* name :
              {"Supermercado", "banco chico", "Ñandú", "2024 viaje", "Nafta", "árbol"})

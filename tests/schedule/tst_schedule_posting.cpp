@@ -264,8 +264,6 @@ private Q_SLOTS:
     }
     void aScheduleWithoutAmountIsNeverPosted() {
         QFETCH(bool, missing);
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         ScheduleEntry bare = entry(QStringLiteral("Diaria"), QStringLiteral("IN"));
         bare.account = QStringLiteral("Sueldo");
@@ -292,8 +290,6 @@ private Q_SLOTS:
     // Occurrences left unticked are not recorded, and the schedule's last
     // covered day moves past them: they are never due again.
     void untickedOccurrencesAreSkippedForGood() {
-        test::TestWorkArea area;
-        auto db = area.open();
         const QDate today = day("2024-06-10");
         const std::int64_t id = addSchedule(*db, entry(QStringLiteral("Diaria")), today);
         setCovered(*db, id, day("2024-06-07"));

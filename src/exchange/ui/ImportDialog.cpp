@@ -373,10 +373,10 @@ void ImportDialog::fillAccounts() {
 void ImportDialog::fillPreview() {
     const bool was = m_filling;
     m_filling = true;
-    const int rows = std::min<int>(m_plan.size(), kPreviewRows);
+    const int rows = int(std::min<qsizetype>(m_plan.size(), kPreviewRows));
     int fields = 0;
     for (int r = 0; r < rows; ++r)
-        fields = std::max<int>(fields, m_plan.at(r).row.source.size());
+        fields = std::max(fields, int(m_plan.at(r).row.source.size()));
     m_asFile->clear();
     m_asFile->setRowCount(rows);
     m_asFile->setColumnCount(std::max(fields, 1));

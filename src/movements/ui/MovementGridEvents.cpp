@@ -8,14 +8,14 @@ namespace tesorin::movements {
 
 MovementGridEvents::MovementGridEvents(QAbstractItemView& grid, std::function<void()> doubleClick,
                                        std::function<void()> deleteKey)
-    : QObject(&grid), m_grid(grid), m_doubleClick(std::move(doubleClick)),
-      m_deleteKey(std::move(deleteKey)) {
+    : QObject(&grid), m_grid(grid), m_viewport(grid.viewport()),
+      m_doubleClick(std::move(doubleClick)), m_deleteKey(std::move(deleteKey)) {
     m_grid.installEventFilter(this);
-    m_grid.viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool MovementGridEvents::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_grid.viewport() && event->type() == QEvent::MouseButtonDblClick &&
+    if (watched == m_viewport && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         m_doubleClick();
         return true;

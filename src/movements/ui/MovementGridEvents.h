@@ -22,6 +22,8 @@ protected:
 
 private:
     QAbstractItemView& m_grid;
+    // Kept apart: the grid cannot be asked for it while it is destroyed.
+    QWidget* m_viewport;
     std::function<void()> m_doubleClick;
     std::function<void()> m_deleteKey;
 };

@@ -7,9 +7,10 @@
 
 namespace tesorin::ui {
 
-ListChoice::ListChoice(QAbstractItemView* list) : QObject(list), m_list(list) {
+ListChoice::ListChoice(QAbstractItemView* list)
+    : QObject(list), m_list(list), m_viewport(list->viewport()) {
     list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ListChoice::follow);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -17,7 +18,7 @@ ListChoice::ListChoice(QAbstractItemView* list) : QObject(list), m_list(list) {
 }
 
 bool ListChoice::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_viewport && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         if (m_list->indexAt(press->position().toPoint()).isValid())
             m_touched = true;

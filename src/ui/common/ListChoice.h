@@ -22,6 +22,8 @@ private:
     void follow();
 
     QAbstractItemView* m_list;
+    // Kept apart: the list cannot be asked for it while it is destroyed.
+    QWidget* m_viewport;
     int m_row = -1;
     bool m_touched = false;
 };
