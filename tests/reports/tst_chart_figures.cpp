@@ -146,7 +146,7 @@ private Q_SLOTS:
         const ChartFigures f = monthly(*db, QStringLiteral("Banco"), QDate(2004, 5, 1));
         QCOMPARE(f.incomeBars[2].height(), incomeHeight);
         QCOMPARE(f.expenseBars[19].height(), expenseHeight);
-        // Every bar stands on the base line at its documented left edge.
+        // Every bar stands on the base line at its designed left edge.
         QCOMPARE(f.incomeBars[2], QRectF(2130 + 90, 7815 - incomeHeight, 90, incomeHeight));
         QCOMPARE(f.expenseBars[19], QRectF(6135, 7815 - expenseHeight, 90, expenseHeight));
         QCOMPARE(f.expenseBars[2].height(), 0.0);
