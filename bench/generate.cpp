@@ -11,8 +11,8 @@
 #include <QDate>
 #include <QDir>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 
 using namespace tesorin::store;

@@ -7,8 +7,8 @@
 #include "ui/common/centraFormulario.h"
 
 #include "ui/common/DefaultButton.h"
-#include "ui/common/MultiLineTextBox.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/MultiLineTextBox.h"
 #include "ui/common/Named.h"
 
 #include <QCalendarWidget>

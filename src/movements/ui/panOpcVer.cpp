@@ -136,9 +136,10 @@ void panOpcVer::Command1_Click() {
 
 void panOpcVer::Command4_Click() {
     if (ListIndex() == -1) {
-        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"),
-                              QStringLiteral("Debe seleccionar una cuenta o bien seleccionar la "
-                                             "opcion <MOSTRAR TODAS LAS CUENTAS>"));
+        ui::MessageBoxes::critical(
+            this, QStringLiteral("E r r o r"),
+            QStringLiteral("Debe seleccionar una cuenta o bien seleccionar la "
+                           "opcion <MOSTRAR TODAS LAS CUENTAS>"));
         return;
     }
     Tag = QStringLiteral("SI");

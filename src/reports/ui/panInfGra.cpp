@@ -220,7 +220,8 @@ void panInfGra::calcula() {
         // Only the list's current entry is named, however many are selected.
         const int chosen = m_choice->row();
         const QString current = chosen >= 0 ? Combo1->item(chosen)->text() : QString();
-        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"), noMovementsMessage(current, year));
+        ui::MessageBoxes::critical(this, QStringLiteral("E r r o r"),
+                                   noMovementsMessage(current, year));
         return;
     }
     showFigures(chartFigures(totals, annualGeometry()));

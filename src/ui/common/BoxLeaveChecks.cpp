@@ -1,7 +1,7 @@
 #include "ui/common/BoxLeaveChecks.h"
 
-#include <QAbstractButton>
 #include "ui/common/MessageBoxes.h"
+#include <QAbstractButton>
 
 #include <QApplication>
 #include <QFocusEvent>
