@@ -1,25 +1,18 @@
 #pragma once
 
-#include <QString>
-
-#include <exception>
-#include <string>
+#include "base/UserError.h"
 
 namespace tesorin::store {
 
 // A failure of the store, carrying a Spanish message ready to show the user.
-class StoreError : public std::exception {
+class StoreError : public UserError {
 public:
     // code: the store's primary result code when it reported the failure.
     explicit StoreError(QString message, int code = 0)
-        : m_message(std::move(message)), m_utf8(m_message.toStdString()), m_code(code) {}
-    const QString& message() const { return m_message; }
+        : UserError(std::move(message)), m_code(code) {}
     int code() const { return m_code; }
-    const char* what() const noexcept override { return m_utf8.c_str(); }
 
 private:
-    QString m_message;
-    std::string m_utf8;
     int m_code;
 };
 

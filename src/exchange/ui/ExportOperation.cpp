@@ -10,8 +10,10 @@
 #include "ui/common/ErrorMessage.h"
 #include "ui/common/WaitCursor.h"
 
+#include "ui/common/MessageBoxes.h"
 #include <QFileDialog>
 #include <QFileInfo>
+
 #include <QMessageBox>
 
 namespace tesorin::exchange {
@@ -48,7 +50,7 @@ bool exportMovementsTo(QWidget* parent, store::DataControl& data, const QString&
         return false;
     }
     if (QFileInfo::exists(path) &&
-        QMessageBox::question(parent, QStringLiteral("Pregunta"),
+        ui::MessageBoxes::ask(parent, QStringLiteral("Pregunta"),
                               QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?")
                                   .arg(QFileInfo(path).fileName()),
                               QMessageBox::Yes | QMessageBox::No,

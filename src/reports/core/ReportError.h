@@ -1,25 +1,15 @@
 #pragma once
 
-#include <QString>
-
-#include <exception>
-#include <string>
+#include "base/UserError.h"
 
 namespace tesorin::reports {
 
 // A statement that cannot be made: a selection formula that does not parse,
 // a layout file with a mistake, amounts beyond what a total can hold. The
 // message is Spanish and ready to show.
-class ReportError : public std::exception {
+class ReportError : public UserError {
 public:
-    explicit ReportError(QString message)
-        : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}
-    const QString& message() const { return m_message; }
-    const char* what() const noexcept override { return m_utf8.c_str(); }
-
-private:
-    QString m_message;
-    std::string m_utf8;
+    using UserError::UserError;
 };
 
 } // namespace tesorin::reports

@@ -3,10 +3,12 @@
 #include "ui/common/DefaultButton.h"
 #include "ui/common/centraFormulario.h"
 
+#include "ui/common/MessageBoxes.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -129,7 +131,7 @@ void panProgPendientes::Command1_Click() {
             skipped << dueMovementTexts(m_due.movements[i]).join(QStringLiteral("  "));
     }
     if (!skipped.isEmpty()) {
-        const auto answer = QMessageBox::question(
+        const auto answer = ui::MessageBoxes::ask(
             this, QStringLiteral("Pregunta"),
             QStringLiteral("Los movimientos sin marcar no se registrarán nunca:\n\n%1\n\n"
                            "¿Omitirlos para siempre?")

@@ -3,8 +3,6 @@
 #include "store/StoreError.h"
 #include "ui/common/MessageBoxes.h"
 
-#include <QMessageBox>
-
 namespace tesorin::ui {
 
 void showError(QWidget* parent, const QString& text, const QString& title) {
