@@ -1,0 +1,206 @@
+#include "store/ChangeLog.h"
+
+#include "store/StoreError.h"
+
+#include <sqlite3.h>
+
+namespace tesorin::store {
+
+namespace changelog {
+
+namespace {
+
+QString identifier(const QString& name) {
+    QString text = name;
+    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+bool tableExists(Database& db, const QString& schema, const QString& type, const QString& name) {
+    Statement query = db.prepare(
+        QStringLiteral(
+            "SELECT 1 FROM %1.sqlite_master WHERE type = ?1 AND name = ?2 COLLATE NOCASE")
+            .arg(schema));
+    query.bindText(1, type).bindText(2, name);
+    return query.step();
+}
+
+// The image columns of a log: those of its table, as they were when the log
+// was made.
+QStringList imageColumns(Database& db, const QString& table) {
+    QStringList columns;
+    for (const QString& column : columnsOf(db, logTable(table))) {
+        if (!column.startsWith(QLatin1String("h_")))
+            columns << column;
+    }
+    return columns;
+}
+
+QString trigger(const QString& table, const char* event, const QStringList& columns,
+                std::initializer_list<std::pair<const char*, int>> images) {
+    QString names;
+    for (const QString& column : columns)
+        names += QStringLiteral(", ") + identifier(column);
+    QString body;
+    for (const auto& [row, side] : images) {
+        QString values;
+        for (const QString& column : columns)
+            values += QStringLiteral(", %1.%2").arg(QLatin1String(row), identifier(column));
+        body += QStringLiteral("INSERT INTO %1 (h_paso, h_fila, h_lado%2) VALUES ((SELECT Paso "
+                               "FROM PasoActual), %3.rowid, %4%5); ")
+                    .arg(identifier(logTable(table)), names, QLatin1String(row))
+                    .arg(side)
+                    .arg(values);
+    }
+    return QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER %2 ON main.%3 WHEN EXISTS "
+                          "(SELECT 1 FROM PasoActual) BEGIN %4END")
+        .arg(identifier(logTable(table) + QLatin1Char(' ') + QLatin1String(event)),
+             QLatin1String(event), identifier(table), body);
+}
+
+} // namespace
+
+const QStringList& trackedTables() {
+    static const QStringList tables{QStringLiteral("Movimientos"), QStringLiteral("Cuentas"),
+                                    QStringLiteral("Programa"), QStringLiteral("Registro Usuario"),
+                                    QStringLiteral("ImportacionesOFX")};
+    return tables;
+}
+
+bool isDerivedColumn(const QString& table, const QString& column) {
+    if (table.compare(QLatin1String("Cuentas"), Qt::CaseInsensitive) != 0)
+        return false;
+    return column.compare(QLatin1String("TotEntrada"), Qt::CaseInsensitive) == 0 ||
+           column.compare(QLatin1String("TotSalida"), Qt::CaseInsensitive) == 0 ||
+           column.compare(QLatin1String("Saldo"), Qt::CaseInsensitive) == 0;
+}
+
+QString logTable(const QString& table) {
+    return QLatin1String(kStepTable) + QLatin1Char(' ') + table;
+}
+
+QStringList columnsOf(Database& db, const QString& table) {
+    Statement info =
+        db.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?1) ORDER BY cid"));
+    info.bindText(1, table);
+    QStringList columns;
+    while (info.step())
+        columns << info.text(0);
+    return columns;
+}
+
+void install(Database& db) {
+    db.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS PasoActual (Paso INTEGER)"));
+    db.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (Paso INTEGER PRIMARY KEY, Nombre "
+                           "TEXT NOT NULL, Deshecho INTEGER NOT NULL DEFAULT 0, Fecha TEXT, "
+                           "Copia TEXT)")
+                .arg(QLatin1String(kStepTable)));
+    for (const QString& table : trackedTables()) {
+        if (!tableExists(db, QStringLiteral("main"), QStringLiteral("table"), table))
+            continue;
+        const QString log = logTable(table);
+        if (!tableExists(db, QStringLiteral("main"), QStringLiteral("table"), log)) {
+            // Images keep their values as stored: the columns have no type.
+            QString columns;
+            for (const QString& column : columnsOf(db, table))
+                columns += QStringLiteral(", ") + identifier(column);
+            db.exec(QStringLiteral("CREATE TABLE %1 (h_orden INTEGER PRIMARY KEY, h_paso INTEGER "
+                                   "NOT NULL, h_fila INTEGER NOT NULL, h_lado INTEGER NOT NULL%2); "
+                                   "CREATE INDEX %3 ON %1 (h_paso, h_fila)")
+                        .arg(identifier(log), columns, identifier(log + QStringLiteral(" paso"))));
+        }
+        if (tableExists(db, QStringLiteral("temp"), QStringLiteral("trigger"),
+                        log + QStringLiteral(" INSERT")))
+            continue;
+        const QStringList columns = imageColumns(db, table);
+        db.exec(trigger(table, "INSERT", columns, {{"NEW", 1}}));
+        db.exec(trigger(table, "UPDATE", columns, {{"OLD", 0}, {"NEW", 1}}));
+        db.exec(trigger(table, "DELETE", columns, {{"OLD", 0}}));
+    }
+}
+
+void clear(Database& db) {
+    if (!tableExists(db, QStringLiteral("main"), QStringLiteral("table"),
+                     QLatin1String(kStepTable)))
+        return;
+    db.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(kStepTable)));
+    for (const QString& table : trackedTables()) {
+        if (tableExists(db, QStringLiteral("main"), QStringLiteral("table"), logTable(table)))
+            db.exec(QStringLiteral("DELETE FROM %1").arg(identifier(logTable(table))));
+    }
+}
+
+} // namespace changelog
+
+namespace {
+
+// Runs fn for the log of every tracked table this file has.
+template <typename Fn> void forEachLog(Database& db, Fn fn) {
+    for (const QString& table : changelog::trackedTables()) {
+        Statement exists = db.prepare(QStringLiteral(
+            "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
+        exists.bindText(1, changelog::logTable(table));
+        if (exists.step())
+            fn(QLatin1Char('"') + changelog::logTable(table) + QLatin1Char('"'));
+    }
+}
+
+} // namespace
+
+ChangeStep::ChangeStep(Database& db, QString name)
+    : m_db(db), m_transaction(db), m_name(std::move(name)) {
+    changelog::install(m_db);
+    Statement step = m_db.prepare(
+        QStringLiteral("INSERT INTO Historial (Nombre, Fecha) VALUES (?1, datetime('now', "
+                       "'localtime'))"));
+    step.bindText(1, m_name).run();
+    m_id = sqlite3_last_insert_rowid(m_db.handle());
+    m_db.exec(QStringLiteral("DELETE FROM PasoActual"));
+    m_db.prepare(QStringLiteral("INSERT INTO PasoActual (Paso) VALUES (?1)"))
+        .bindInt64(1, m_id)
+        .run();
+}
+
+ChangeStep::~ChangeStep() = default;
+
+void ChangeStep::commit() {
+    m_db.exec(QStringLiteral("DELETE FROM PasoActual"));
+    bool changed = !m_copy.isEmpty();
+    forEachLog(m_db, [&](const QString& log) {
+        if (changed)
+            return;
+        Statement any =
+            m_db.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE h_paso = ?1 LIMIT 1").arg(log));
+        changed = any.bindInt64(1, m_id).step();
+    });
+    if (!changed) {
+        m_db.prepare(QStringLiteral("DELETE FROM Historial WHERE Paso = ?1"))
+            .bindInt64(1, m_id)
+            .run();
+    } else {
+        m_db.prepare(QStringLiteral("UPDATE Historial SET Nombre = ?1, Copia = ?2 WHERE Paso = ?3"))
+            .bindText(1, m_name)
+            .bind(2, m_copy.isEmpty() ? QVariant() : QVariant(m_copy))
+            .bindInt64(3, m_id)
+            .run();
+        // What could have been made again is gone once something new is done,
+        // and only the newest steps are kept.
+        forEachLog(m_db, [&](const QString& log) {
+            m_db.exec(QStringLiteral("DELETE FROM %1 WHERE h_paso IN (SELECT Paso FROM Historial "
+                                     "WHERE Deshecho = 1)")
+                          .arg(log));
+        });
+        m_db.exec(QStringLiteral("DELETE FROM Historial WHERE Deshecho = 1"));
+        m_db.exec(QStringLiteral("DELETE FROM Historial WHERE Paso NOT IN (SELECT Paso FROM "
+                                 "Historial ORDER BY Paso DESC LIMIT %1)")
+                      .arg(changelog::kKeptSteps));
+        forEachLog(m_db, [&](const QString& log) {
+            m_db.exec(QStringLiteral("DELETE FROM %1 WHERE h_paso < (SELECT min(Paso) FROM "
+                                     "Historial)")
+                          .arg(log));
+        });
+    }
+    m_transaction.commit();
+}
+
+} // namespace tesorin::store
