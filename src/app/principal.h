@@ -55,7 +55,7 @@ public:
     // store's message and returns false: the program then ends.
     bool Form_Load();
 
-    // espacioTrabajo, baseAbierta, nombreBase, recCuentas, recMovimientos.
+    // baseAbierta, nombreBase, recCuentas, recMovimientos.
     workareas::ProgramState& estado() { return m_estado; }
     store::DataControl& Data1() { return m_data1; }
 

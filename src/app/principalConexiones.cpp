@@ -1,6 +1,7 @@
 #include "accounts/ui/AccountOperations.h"
 #include "app/principal.h"
 #include "exchange/ui/ExchangeOperations.h"
+#include "history/ui/HistoryOperations.h"
 #include "movements/ui/MovementGridEvents.h"
 #include "movements/ui/MovementOperations.h"
 #include "movements/ui/ViewOperations.h"
@@ -10,7 +11,10 @@
 #include "ui/common/Panel3D.h"
 #include "workareas/ui/WorkAreaOperations.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 
 namespace tesorin::app {
@@ -39,8 +43,18 @@ void principal::conectaAcciones() {
     // "Salir" ends the program at once: no window is asked to close first.
     setMenuHandler(QStringLiteral("menuArcSalir"), [] { QCoreApplication::exit(0); });
     setMenuHandler(QStringLiteral("menuCopiarRegistro"), [this] { copiarRegistro(); });
-    setMenuHandler(QStringLiteral("menuDeshacer"), [this] { m_estado.espacioTrabajo.Rollback(); });
     setMenuHandler(QStringLiteral("menuAyuAcerca"), [this] { muestraAcercaDe(); });
+
+    auto* historial = new history::HistoryOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuDeshacer"), [historial] { historial->deshacer(); });
+    setMenuHandler(QStringLiteral("menuRehacer"), [historial] { historial->rehacer(); });
+    // The items name the step they would undo or make again whenever the
+    // menu opens.
+    connect(menuBar()->findChild<QMenu*>(QStringLiteral("menuEdicion")), &QMenu::aboutToShow, this,
+            [this, historial] {
+                menuItem(QStringLiteral("menuDeshacer"))->setText(historial->undoCaption());
+                menuItem(QStringLiteral("menuRehacer"))->setText(historial->redoCaption());
+            });
 
     auto* vista = new movements::ViewOperations(*this, this);
     setButtonAction(3, [vista] { vista->filtrarDatos(); });

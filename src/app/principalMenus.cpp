@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -15,6 +16,7 @@ namespace {
 struct MenuItem {
     const char* name;
     const char* caption; // null for a separator line
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
 };
 
 struct Menu {
@@ -40,7 +42,8 @@ const Menu kMenus[] = {
      {{"menuCopiarRegistro", "Copiar Registro"},
       {"menuBuscaReg", "Buscar Registro"},
       {"menuNadaaaa", nullptr},
-      {"menuDeshacer", "Deshacer"}}},
+      {"menuDeshacer", "Deshacer", QKeySequence::Undo},
+      {"menuRehacer", "Rehacer", QKeySequence::Redo}}},
     {"menuMovimientos",
      "&Movimientos",
      {{"menuMovPago", "Nuevo Pago"},
@@ -76,6 +79,8 @@ void principal::createMenus() {
             QAction* action = item.caption ? entry->addAction(QString::fromUtf8(item.caption))
                                            : entry->addSeparator();
             action->setObjectName(QString::fromUtf8(item.name));
+            if (item.shortcut != QKeySequence::UnknownKey)
+                action->setShortcut(item.shortcut);
         }
     }
 }

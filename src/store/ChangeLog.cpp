@@ -1,5 +1,6 @@
 #include "store/ChangeLog.h"
 
+#include "store/SqliteError.h"
 #include "store/StoreError.h"
 
 #include <sqlite3.h>
@@ -149,6 +150,9 @@ template <typename Fn> void forEachLog(Database& db, Fn fn) {
 
 ChangeStep::ChangeStep(Database& db, QString name)
     : m_db(db), m_transaction(db), m_name(std::move(name)) {
+    // A file opened read-only takes no change: say so as any write would.
+    if (sqlite3_db_readonly(m_db.handle(), "main") == 1)
+        throwSqlite(m_db.handle(), SQLITE_READONLY, m_db.name(), StoreStep::Save);
     changelog::install(m_db);
     Statement step = m_db.prepare(
         QStringLiteral("INSERT INTO Historial (Nombre, Fecha) VALUES (?1, datetime('now', "
@@ -162,6 +166,16 @@ ChangeStep::ChangeStep(Database& db, QString name)
 }
 
 ChangeStep::~ChangeStep() = default;
+
+std::int64_t ChangeStep::rowsAdded(const QString& table) {
+    Statement count = m_db.prepare(
+        QStringLiteral("SELECT count(*) FROM \"%1\" f WHERE h_paso = ?1 AND h_lado = 1 AND NOT "
+                       "EXISTS (SELECT 1 FROM \"%1\" b WHERE b.h_paso = ?1 AND b.h_fila = "
+                       "f.h_fila AND b.h_lado = 0)")
+            .arg(changelog::logTable(table)));
+    count.bindInt64(1, m_id);
+    return count.step() ? count.int64(0) : 0;
+}
 
 void ChangeStep::commit() {
     m_db.exec(QStringLiteral("DELETE FROM PasoActual"));

@@ -65,6 +65,8 @@ public:
     // A restore records the copy that holds the state before it.
     void setCopy(const QString& copyPath) { m_copy = copyPath; }
     std::int64_t id() const { return m_id; }
+    // How many rows of a tracked table the step has added so far.
+    std::int64_t rowsAdded(const QString& table);
     void commit();
 
 private:

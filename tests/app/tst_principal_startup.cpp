@@ -151,7 +151,7 @@ private slots:
         QTest::newRow("Edición") << "&Edición"
                                  << QStringList{"menuCopiarRegistro|Copiar Registro",
                                                 "menuBuscaReg|Buscar Registro", "menuNadaaaa",
-                                                "menuDeshacer|Deshacer"};
+                                                "menuDeshacer|Deshacer", "menuRehacer|Rehacer"};
         QTest::newRow("Movimientos")
             << "&Movimientos"
             << QStringList{"menuMovPago|Nuevo Pago",
@@ -192,7 +192,7 @@ private slots:
     void ownItemsUsableAtStartUp() {
         window = test::openMainWindow();
         QVERIFY(window);
-        for (const char* name : {"menuArcSalir", "menuDeshacer", "menuAyuAcerca"})
+        for (const char* name : {"menuArcSalir", "menuDeshacer", "menuRehacer", "menuAyuAcerca"})
             QVERIFY2(window->menuItem(name)->isEnabled(), name);
         // An empty view has no movement to copy.
         QVERIFY(!window->menuItem("menuCopiarRegistro")->isEnabled());

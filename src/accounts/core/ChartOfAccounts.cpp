@@ -1,6 +1,8 @@
 #include "accounts/core/ChartOfAccounts.h"
 
 #include "base/Regional.h"
+#include "history/core/StepNames.h"
+#include "store/ChangeLog.h"
 #include "store/Database.h"
 #include "store/Recordset.h"
 
@@ -57,13 +59,17 @@ QStringList accountNamesInListOrder(store::Database& db) {
 
 ChartOutcome createAccount(store::Database& db, std::unique_ptr<store::Recordset>& recCuentas,
                            const QString& name, const QString& code) {
-    AccountCursor accounts(db, recCuentas);
-    if (accounts.seek(name))
-        return ChartOutcome::NameTaken;
-    accounts->AddNew();
-    accounts->setValue(kName, name);
-    accounts->setValue(kType, code);
-    accounts->Update();
+    store::ChangeStep step(db, history::steps::kNewAccount);
+    {
+        AccountCursor accounts(db, recCuentas);
+        if (accounts.seek(name))
+            return ChartOutcome::NameTaken;
+        accounts->AddNew();
+        accounts->setValue(kName, name);
+        accounts->setValue(kType, code);
+        accounts->Update();
+    }
+    step.commit();
     return ChartOutcome::Done;
 }
 
@@ -78,26 +84,34 @@ std::optional<QString> accountType(store::Database& db,
 
 ChartOutcome changeAccount(store::Database& db, std::unique_ptr<store::Recordset>& recCuentas,
                            const QString& name, const QString& newName, const QString& code) {
-    AccountCursor accounts(db, recCuentas);
-    if (!accounts.seek(name))
-        return ChartOutcome::NotFound;
-    const std::int64_t changed = accounts->currentId();
-    if (accounts.seek(newName) && accounts->currentId() != changed)
-        return ChartOutcome::NameTaken;
-    accounts.seek(name);
-    accounts->Edit();
-    accounts->setValue(kName, newName);
-    accounts->setValue(kType, code);
-    accounts->Update();
+    store::ChangeStep step(db, history::steps::kEditAccount);
+    {
+        AccountCursor accounts(db, recCuentas);
+        if (!accounts.seek(name))
+            return ChartOutcome::NotFound;
+        const std::int64_t changed = accounts->currentId();
+        if (accounts.seek(newName) && accounts->currentId() != changed)
+            return ChartOutcome::NameTaken;
+        accounts.seek(name);
+        accounts->Edit();
+        accounts->setValue(kName, newName);
+        accounts->setValue(kType, code);
+        accounts->Update();
+    }
+    step.commit();
     return ChartOutcome::Done;
 }
 
 ChartOutcome deleteAccount(store::Database& db, std::unique_ptr<store::Recordset>& recCuentas,
                            const QString& name) {
-    AccountCursor accounts(db, recCuentas);
-    if (!accounts.seek(name))
-        return ChartOutcome::NotFound;
-    accounts->Delete();
+    store::ChangeStep step(db, history::steps::kDeleteAccount);
+    {
+        AccountCursor accounts(db, recCuentas);
+        if (!accounts.seek(name))
+            return ChartOutcome::NotFound;
+        accounts->Delete();
+    }
+    step.commit();
     return ChartOutcome::Done;
 }
 

@@ -2,7 +2,9 @@
 
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/ImportedIds.h"
+#include "history/core/StepNames.h"
 #include "movements/core/EntryAccounts.h"
+#include "store/ChangeLog.h"
 #include "store/Database.h"
 
 #include <QSet>
@@ -153,7 +155,7 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
         ++total;
     }
 
-    store::Transaction transaction(db);
+    store::ChangeStep step(db, QString());
     store::Statement addAccount =
         db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
     for (auto it = target.accountsToCreate.cbegin(); it != target.accountsToCreate.cend(); ++it) {
@@ -194,10 +196,11 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
             outcome.cancelled = true;
             outcome.stored = 0;
             outcome.skipped = int(rows.size());
-            return outcome; // the transaction rolls back
+            return outcome; // the step rolls back
         }
     }
-    transaction.commit();
+    step.setName(history::steps::import(done));
+    step.commit();
     outcome.stored = done;
     return outcome;
 }

@@ -1,7 +1,9 @@
 #include "movements/core/MovementRows.h"
 
 #include "base/Regional.h"
+#include "history/core/StepNames.h"
 #include "movements/core/EntryDirection.h"
+#include "store/ChangeLog.h"
 #include "store/Database.h"
 #include "store/Recordset.h"
 
@@ -43,6 +45,7 @@ bool isMovementId(const QString& idText) {
 
 void addIncome(store::Database& db, std::unique_ptr<store::Recordset>& recMovimientos,
                const EnteredMovement& entered) {
+    store::ChangeStep step(db, history::steps::kNewIncome);
     recMovimientos = db.OpenRecordset(kTable);
     try {
         recMovimientos->AddNew();
@@ -54,9 +57,11 @@ void addIncome(store::Database& db, std::unique_ptr<store::Recordset>& recMovimi
         throw;
     }
     recMovimientos.reset();
+    step.commit();
 }
 
 void addPayment(store::Database& db, const EnteredMovement& entered) {
+    store::ChangeStep step(db, history::steps::kNewPayment);
     auto row = db.OpenRecordset(kTable);
     row->AddNew();
     writeCommonFields(*row, entered);
@@ -64,6 +69,7 @@ void addPayment(store::Database& db, const EnteredMovement& entered) {
     row->setMoney(kIncome, Money());
     row->Update();
     row->Close();
+    step.commit();
 }
 
 std::optional<MovementToEdit> movementToEdit(store::Database& db, const QString& idText) {
@@ -90,6 +96,7 @@ bool saveEditedMovement(store::Database& db, const QString& idText, const Entere
                         const QString& caption) {
     if (!isMovementId(idText))
         return false;
+    store::ChangeStep step(db, history::steps::kEditMovement);
     auto row = db.OpenRecordset(movementQuery(idText));
     if (row->atEOF())
         return false;
@@ -100,6 +107,7 @@ bool saveEditedMovement(store::Database& db, const QString& idText, const Entere
     row->setValue(income ? kIncome : kExpense, entered.amountText);
     row->Update();
     row->Close();
+    step.commit();
     return true;
 }
 

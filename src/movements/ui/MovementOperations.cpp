@@ -1,10 +1,12 @@
 #include "movements/ui/MovementOperations.h"
 
+#include "history/core/StepNames.h"
 #include "movements/core/EntryDirection.h"
 #include "movements/core/MovementRows.h"
 #include "movements/core/ViewPosition.h"
 #include "movements/ui/MovementGridEvents.h"
 #include "movements/ui/panNueIngreso.h"
+#include "store/ChangeLog.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
 #include "ui/common/ErrorMessage.h"
@@ -169,7 +171,10 @@ void MovementOperations::borraMov() {
     }
     const long position = m_context.data1().currentRow();
     try {
+        // The grid's own connection deletes the row, so the step is its own.
+        store::ChangeStep step(*m_context.data1().database(), history::steps::kDeleteMovement);
         m_context.data1().recordset()->Delete();
+        step.commit();
     } catch (const store::StoreError& failure) {
         showStoreError(m_context.parentWindow(), failure);
         return;

@@ -1,5 +1,7 @@
 #include "profile/core/OwnerProfile.h"
 
+#include "history/core/StepNames.h"
+#include "store/ChangeLog.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
 
@@ -46,7 +48,7 @@ QStringList readOwnerProfile(store::Database& db) {
 }
 
 void saveOwnerProfile(store::Database& db, const QStringList& values) {
-    store::Transaction transaction(db);
+    store::ChangeStep step(db, history::steps::kEditProfile);
     store::Statement count =
         db.prepare(QStringLiteral("SELECT count(*) FROM \"Registro Usuario\""));
     count.step();
@@ -72,7 +74,7 @@ void saveOwnerProfile(store::Database& db, const QStringList& values) {
     for (int i = 0; i < kProfileFields; ++i)
         write.bindText(i + 1, values.value(i).left(kProfileFieldLength));
     write.run();
-    transaction.commit();
+    step.commit();
 }
 
 } // namespace tesorin::profile

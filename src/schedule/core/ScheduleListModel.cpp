@@ -1,6 +1,8 @@
 #include "schedule/core/ScheduleListModel.h"
 
+#include "history/core/StepNames.h"
 #include "schedule/core/ScheduleGridCells.h"
+#include "store/ChangeLog.h"
 #include "store/CurrentRowMarker.h"
 #include "store/DataControl.h"
 #include "store/Recordset.h"
@@ -101,7 +103,9 @@ bool ScheduleListModel::writePendingRow() {
         const long current = rows->AbsolutePosition();
         try {
             rows->setAbsolutePosition(m_pendingRow);
+            store::ChangeStep step(*m_data.database(), history::steps::kEditSchedule);
             writeTypedCells(*rows, m_pendingCells);
+            step.commit();
         } catch (const store::StoreError& failure) {
             refusal = failure.message();
         }

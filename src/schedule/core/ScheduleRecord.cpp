@@ -1,6 +1,8 @@
 #include "schedule/core/ScheduleRecord.h"
 
 #include "base/Regional.h"
+#include "history/core/StepNames.h"
+#include "store/ChangeLog.h"
 #include "store/Database.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
@@ -75,6 +77,7 @@ ScheduleEntry readSchedule(store::Database& db, std::int64_t id) {
 }
 
 std::int64_t addSchedule(store::Database& db, const ScheduleEntry& entry, const QDate& today) {
+    store::ChangeStep step(db, history::steps::kNewSchedule);
     auto row = db.OpenRecordset(QStringLiteral("Programa"));
     row->AddNew();
     guarded(*row, [&] {
@@ -82,20 +85,28 @@ std::int64_t addSchedule(store::Database& db, const ScheduleEntry& entry, const 
         row->setDate(QStringLiteral("UltimaFecha"), today.addDays(-1));
         row->Update();
     });
-    return row->lastAddedId();
+    const std::int64_t id = row->lastAddedId();
+    row.reset();
+    step.commit();
+    return id;
 }
 
 void rewriteSchedule(store::Database& db, std::int64_t id, const ScheduleEntry& entry) {
+    store::ChangeStep step(db, history::steps::kEditSchedule);
     auto row = scheduleRow(db, id);
     row->Edit();
     guarded(*row, [&] {
         writeEntry(*row, entry);
         row->Update();
     });
+    row.reset();
+    step.commit();
 }
 
 void deleteSchedule(store::Database& db, std::int64_t id) {
+    store::ChangeStep step(db, history::steps::kDeleteSchedule);
     scheduleRow(db, id)->Delete();
+    step.commit();
 }
 
 QStringList accountNames(store::Database& db) {

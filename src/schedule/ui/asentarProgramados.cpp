@@ -1,8 +1,10 @@
 #include "schedule/ui/asentarProgramados.h"
 
 #include "base/Clock.h"
+#include "history/core/StepNames.h"
 #include "schedule/core/SchedulePosting.h"
 #include "schedule/ui/panProgPendientes.h"
+#include "store/ChangeLog.h"
 #include "store/DataControl.h"
 #include "store/StoreError.h"
 
@@ -29,7 +31,10 @@ void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::Da
     if (dialog.Tag != QLatin1String("SI"))
         return;
     try {
+        store::ChangeStep step(baseAbierta, QString());
         recordDuePosting(baseAbierta, due, today, dialog.ticked());
+        step.setName(history::steps::posting(step.rowsAdded(QStringLiteral("Movimientos"))));
+        step.commit();
     } catch (const store::StoreError& failure) {
         ui::showStoreError(parent, failure, ui::kSpacedErrorTitle);
         return;

@@ -2,7 +2,6 @@
 
 #include "store/Database.h"
 #include "store/Recordset.h"
-#include "workareas/core/Workspace.h"
 
 #include <QString>
 
@@ -20,8 +19,6 @@ struct ProgramState {
 
     // The database of the current work area.
     std::unique_ptr<store::Database> baseAbierta;
-    // The store's workspace, always over baseAbierta.
-    Workspace espacioTrabajo{baseAbierta};
     // Bare file name of the current work area ("BASE.MDB").
     QString nombreBase;
     // Shared recordsets: each operation that uses one opens a fresh one into

@@ -1,5 +1,6 @@
 #include "workareas/core/WorkAreaCopy.h"
 
+#include "store/ChangeLog.h"
 #include "store/Database.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
@@ -74,6 +75,8 @@ void createWorkAreaCopy(const QString& templateName, const QString& newName) {
         }
         const auto copy = Database::openFile(partial, newName);
         copy->Execute(QStringLiteral("Delete * from movimientos"));
+        // A new work area starts with no history of its own.
+        store::changelog::clear(*copy);
         // A template another program switched to a write-ahead log gives a
         // copy in the program's own journal mode; the new file keeps neither
         // the size nor the deleted details of the template's movements.
