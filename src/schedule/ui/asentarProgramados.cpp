@@ -1,10 +1,9 @@
 #include "schedule/ui/asentarProgramados.h"
 
 #include "base/Clock.h"
-#include "history/core/StepNames.h"
+#include "schedule/core/PostingStep.h"
 #include "schedule/core/SchedulePosting.h"
 #include "schedule/ui/panProgPendientes.h"
-#include "store/ChangeLog.h"
 #include "store/DataControl.h"
 #include "store/StoreError.h"
 
@@ -31,10 +30,7 @@ void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::Da
     if (dialog.Tag != QLatin1String("SI"))
         return;
     try {
-        store::ChangeStep step(baseAbierta, QString());
-        recordDuePosting(baseAbierta, due, today, dialog.ticked());
-        step.setName(history::steps::posting(step.rowsAdded(QStringLiteral("Movimientos"))));
-        step.commit();
+        postDueMovements(baseAbierta, due, today, dialog.ticked());
     } catch (const store::StoreError& failure) {
         ui::showStoreError(parent, failure, ui::kSpacedErrorTitle);
         return;
