@@ -1,6 +1,8 @@
 // New work areas are consistent copies of the template without movements,
 // names that cannot become a work area are refused before they reach the
 // file system, and a switch keeps both connections on one file.
+#include "history/core/UndoHistory.h"
+#include "store/ChangeLog.h"
 #include "store/DataControl.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
@@ -98,7 +100,9 @@ private Q_SLOTS:
             auto base = area->open();
             test::addMovement(*base, QDate(2024, 3, 1), QStringLiteral("Sueldo"), QString(),
                               test::money("1500"), test::money("0"));
+            store::ChangeStep step(*base, QStringLiteral("agregar cuenta"));
             test::addAccount(*base, QStringLiteral("D'Angelo"), QStringLiteral("OU"));
+            step.commit();
             base->exec(QStringLiteral("UPDATE Cuentas SET TotEntrada = 1500.25, Saldo = 1500.25 "
                                       "WHERE Nombre = 'Sueldo'"));
             base->exec(QStringLiteral("INSERT INTO Programa (Cuenta, Programa, Importe, Tipo) "
@@ -118,6 +122,9 @@ private Q_SLOTS:
         kept.step();
         QCOMPARE(kept.real(0), 1500.25);
         QCOMPARE(kept.text(1), QStringLiteral("Pérez"));
+        // The template's history stays with it; the new work area has none.
+        QVERIFY(!history::stepToUndo(*copy));
+        QVERIFY(history::stepToUndo(*area->open()));
         QCOMPARE(count(*area->open(), QStringLiteral("Movimientos")), 1L);
         QStringList listed = listWorkAreas();
         listed.sort();
