@@ -15,8 +15,8 @@ namespace {
 
 struct MenuItem {
     const char* name;
-    const char* caption; // null for a separator line
-    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    const char* caption;             // null for a separator line
+    const char* shortcuts = nullptr; // "Ctrl+Y; Ctrl+Shift+Z": the first one is shown
 };
 
 struct Menu {
@@ -42,8 +42,8 @@ const Menu kMenus[] = {
      {{"menuCopiarRegistro", "Copiar Registro"},
       {"menuBuscaReg", "Buscar Registro"},
       {"menuNadaaaa", nullptr},
-      {"menuDeshacer", "Deshacer", QKeySequence::Undo},
-      {"menuRehacer", "Rehacer", QKeySequence::Redo}}},
+      {"menuDeshacer", "Deshacer", "Ctrl+Z"},
+      {"menuRehacer", "Rehacer", "Ctrl+Y; Ctrl+Shift+Z"}}},
     {"menuMovimientos",
      "&Movimientos",
      {{"menuMovPago", "Nuevo Pago"},
@@ -79,8 +79,9 @@ void principal::createMenus() {
             QAction* action = item.caption ? entry->addAction(QString::fromUtf8(item.caption))
                                            : entry->addSeparator();
             action->setObjectName(QString::fromUtf8(item.name));
-            if (item.shortcut != QKeySequence::UnknownKey)
-                action->setShortcut(item.shortcut);
+            if (item.shortcuts)
+                action->setShortcuts(QKeySequence::listFromString(
+                    QString::fromLatin1(item.shortcuts), QKeySequence::PortableText));
         }
     }
 }
