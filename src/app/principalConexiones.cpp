@@ -1,5 +1,6 @@
 #include "accounts/ui/AccountOperations.h"
 #include "app/principal.h"
+#include "backups/ui/BackupOperations.h"
 #include "exchange/ui/ExchangeOperations.h"
 #include "movements/ui/MovementGridEvents.h"
 #include "movements/ui/MovementOperations.h"
@@ -51,7 +52,12 @@ void principal::conectaAcciones() {
     auto* programados = new schedule::ScheduleOperations(*this, this);
     setMenuHandler(QStringLiteral("menuMovProgramados"),
                    [programados] { programados->verProgramados(); });
-    m_afterOpening = [programados] { programados->asentarProgramados(); };
+    auto* copias = new backups::BackupOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuArcRestaurar"), [copias] { copias->restaurarCopia(); });
+    m_afterOpening = [copias, programados] {
+        copias->copiaAlAbrir();
+        programados->asentarProgramados();
+    };
 
     auto* cajas = new workareas::WorkAreaOperations(*this, this);
     setMenuHandler(QStringLiteral("menuArcNueva"), [cajas] { cajas->nuevaCaja(); });
