@@ -10,11 +10,9 @@ QList<bool> keptBackups(const QList<QDateTime>& newestFirst, const QDate& today)
     for (qsizetype i = 0; i < newestFirst.size(); ++i) {
         const QDate day = newestFirst[i].date();
         const QDate month(day.year(), day.month(), 1);
-        // A copy dated after today (the clock was put back) is among the
-        // newest, never thrown away for being in no month of the year.
         const bool newestOfItsMonth = month != lastMonthSeen;
         lastMonthSeen = month;
-        if (i < kKeptNewest || month > thisMonth || (newestOfItsMonth && month >= firstKeptMonth))
+        if (i < kKeptNewest || (newestOfItsMonth && month >= firstKeptMonth))
             kept[i] = true;
     }
     return kept;
