@@ -74,6 +74,7 @@ QString backupWorkArea(const QString& workAreaName) {
         const auto source = store::Database::OpenDatabase(workAreaName);
         // The counts and the pages come from one read transaction, so they
         // describe the same moment of the work area.
+        source->exec(QStringLiteral("PRAGMA mmap_size = 1073741824"));
         source->exec(QStringLiteral("BEGIN"));
         rc = countRows(source->handle(), counts);
         if (rc == SQLITE_OK)
