@@ -119,6 +119,20 @@ private slots:
         QCOMPARE(store::listWorkAreas(), QStringList{kBase});
     }
 
+    // Left by a program ended while it wrote a copy.
+    void aHalfWrittenCopyIsRemovedByTheNextOne() {
+        QVERIFY(QDir().mkpath(copias()));
+        for (const char* name :
+             {"BASE-2026-12-01-100000.MDB.parcial", "BASE-2026-12-01-100000.MDB.parcial-journal",
+              "CASA-2026-12-01-100000.MDB.parcial"}) {
+            QFile file(QDir(copias()).filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        backups::backupWorkArea(kBase);
+        QCOMPARE(filesIn(copias()),
+                 QStringList({"BASE-2026-12-10-214500.MDB", "CASA-2026-12-01-100000.MDB.parcial"}));
+    }
+
     void aCopyFailingTheCheckIsRemoved_data() {
         QTest::addColumn<Damage>("damage");
         QTest::newRow("cut short") << Damage([](const QString& path) {

@@ -47,6 +47,21 @@ QString writeFailure(int code, const QString& folder) {
     }
 }
 
+const QString kPartialSuffix = QStringLiteral(".parcial");
+
+// A copy of this work area left half written when the program was ended
+// while taking it.
+void removeLeftovers(const QString& workAreaName) {
+    const QDir folder(backupFolder());
+    const QString wanted = workAreaName.toUpper();
+    for (const QString& entry :
+         folder.entryList({QStringLiteral("*") + kPartialSuffix}, QDir::Files)) {
+        const auto copy = parseBackupFileName(entry.chopped(kPartialSuffix.size()));
+        if (copy && (copy->workArea == wanted || copy->workArea == wanted + QStringLiteral(".MDB")))
+            removeDatabaseFile(folder.filePath(entry));
+    }
+}
+
 // A name no copy of this work area has yet: the moment's, or the same with
 // the next free number after it.
 QString freeCopyPath(const QString& workAreaName, const QDateTime& taken) {
@@ -64,10 +79,10 @@ QString backupWorkArea(const QString& workAreaName) {
     const QString folder = backupFolder();
     if (!QDir().mkpath(folder))
         fail(workAreaName, writeFailure(SQLITE_CANTOPEN, folder), SQLITE_CANTOPEN);
+    removeLeftovers(workAreaName);
     const QString finalPath = freeCopyPath(workAreaName, clock::now().toLocalTime());
     // Not a "*.MDB" name: no list of copies shows one in the making.
-    const QString partial = finalPath + QStringLiteral(".parcial");
-    removeDatabaseFile(partial);
+    const QString partial = finalPath + kPartialSuffix;
     RowCounts counts;
     int rc = SQLITE_OK;
     try {
