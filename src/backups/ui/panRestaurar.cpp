@@ -23,7 +23,7 @@ QTreeWidgetItem* rowFor(const BackupSummary& copy) {
     auto* item = new QTreeWidgetItem;
     item->setText(Fecha, backupMomentText(copy.file.taken));
     if (copy.readable) {
-        item->setText(Movimientos, QString::number(copy.movements));
+        item->setText(Movimientos, regional::locale().toString(copy.movements));
         item->setText(Ingresos, regional::currency(copy.ingresos));
         item->setText(Egresos, regional::currency(copy.egresos));
         item->setText(Saldo, regional::currency(copy.saldo));
@@ -66,6 +66,8 @@ panRestaurar::panRestaurar(const QString& workAreaName, const QList<BackupSummar
     lstCopias->setHeaderLabels({QStringLiteral("Fecha"), QStringLiteral("Movimientos"),
                                 QStringLiteral("Ingresos"), QStringLiteral("Egresos"),
                                 QStringLiteral("Saldo")});
+    for (int column = Movimientos; column <= Saldo; ++column)
+        lstCopias->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     for (const BackupSummary& copy : copies)
         lstCopias->addTopLevelItem(rowFor(copy));
     lstCopias->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
