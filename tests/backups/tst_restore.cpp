@@ -111,11 +111,40 @@ private slots:
             QFAIL("restored");
         } catch (const store::StoreError& failure) {
             QVERIFY2(failure.message().startsWith(QStringLiteral(
-                         "No se puede restaurar la copia «BASE-2026-12-01-100000.MDB»: ")),
+                         "No se puede restaurar la copia «BASE-2026-12-01-100000.MDB»")),
                      qPrintable(failure.message()));
         }
         QCOMPARE(calls, QStringList());
         QVERIFY(open);
+        QCOMPARE(movements(*open), 1);
+        QCOMPARE(QDir(area->folder()).entryList(QDir::Files), QStringList{kBase});
+    }
+
+    // It opens as a work area, but the movements' pages are damaged.
+    void aDamagedCopyIsRefused() {
+        const QString copy = backups::backupWorkArea(kBase);
+        qint64 root = 0;
+        {
+            auto db = store::Database::openFile(copy, QStringLiteral("copia"));
+            store::Statement q = db->prepare(
+                QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'Movimientos'"));
+            q.step();
+            root = q.int64(0);
+        }
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek((root - 1) * 4096);
+        file.write(QByteArray(64, '\x5a'));
+        file.close();
+        try {
+            backups::restoreBackup(kBase, copy, hooks());
+            QFAIL("restored");
+        } catch (const store::StoreError& failure) {
+            QCOMPARE(failure.message(),
+                     QStringLiteral("No se puede restaurar la copia «%1»: el archivo está dañado.")
+                         .arg(QFileInfo(copy).fileName()));
+        }
+        QCOMPARE(calls, QStringList());
         QCOMPARE(movements(*open), 1);
         QCOMPARE(QDir(area->folder()).entryList(QDir::Files), QStringList{kBase});
     }

@@ -40,15 +40,25 @@ QString stage(const QString& workAreaPath, const QString& copyPath) {
         copy->exec(QStringLiteral("COMMIT"));
     } catch (const StoreError& failure) {
         removeDatabaseFile(staged);
-        refuse(copyName, failure.message(), failure.code());
+        throw StoreError(QStringLiteral("No se puede restaurar la copia «%1». %2")
+                             .arg(copyName, failure.message()),
+                         failure.code());
     }
     QString problem;
-    if ((rc & 0xff) == SQLITE_FULL)
-        problem = QStringLiteral("no queda espacio en el disco");
-    else if (rc != SQLITE_OK)
-        problem = QStringLiteral("no se puede escribir en la carpeta de las cajas");
-    else
+    switch (rc & 0xff) {
+    case SQLITE_OK:
         problem = checkCopy(staged, counts);
+        break;
+    case SQLITE_FULL:
+        problem = QStringLiteral("no queda espacio en el disco");
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        problem = QStringLiteral("el archivo está dañado");
+        break;
+    default:
+        problem = QStringLiteral("no se puede escribir en la carpeta de las cajas");
+    }
     if (!problem.isEmpty()) {
         removeDatabaseFile(staged);
         refuse(copyName, problem, rc & 0xff);
