@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -74,6 +75,7 @@ private slots:
         addMovement("5");
         window->refreshView();
         QCOMPARE(window->MSFlexGrid1()->model()->rowCount(), 2);
+        QCOMPARE(window->findChild<QLabel*>("labSaldo")->text(), test::blanks("$~105,00"));
         clock::setNowForTests(at(11));
 
         QStringList listed;
@@ -102,6 +104,7 @@ private slots:
                                 "caja."));
         QCOMPARE(window->MSFlexGrid1()->model()->rowCount(), 0);
         QCOMPARE(window->Data1().rowCount(), 0L);
+        QCOMPARE(window->findChild<QLabel*>("labSaldo")->text(), test::blanks("$~0,00"));
         // The state before the restore, both movements, is the newest copy.
         const QList<backups::BackupFile> copies = backups::listBackups(kBase);
         QCOMPARE(copies.size(), 3);
