@@ -13,6 +13,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace tesorin::backups {
 
 using store::StoreError;
