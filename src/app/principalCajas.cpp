@@ -43,6 +43,7 @@ void principal::setWorkAreaMenusEnabled(bool enabled) {
         menuBar()->findChild<QMenu*>(QString::fromLatin1(name))->menuAction()->setEnabled(enabled);
     menuItem(QStringLiteral("menuArcCierra"))->setEnabled(enabled);
     menuItem(QStringLiteral("menuArcTitular"))->setEnabled(enabled);
+    menuItem(QStringLiteral("menuArcRestaurar"))->setEnabled(enabled);
 }
 
 void principal::setWorkAreaPanelCaption(const QString& caption) {

@@ -1,5 +1,6 @@
 #include "accounts/ui/AccountOperations.h"
 #include "app/principal.h"
+#include "backups/ui/BackupOperations.h"
 #include "exchange/ui/ExchangeOperations.h"
 #include "history/ui/HistoryOperations.h"
 #include "movements/ui/MovementGridEvents.h"
@@ -65,7 +66,15 @@ void principal::conectaAcciones() {
     auto* programados = new schedule::ScheduleOperations(*this, this);
     setMenuHandler(QStringLiteral("menuMovProgramados"),
                    [programados] { programados->verProgramados(); });
-    m_afterOpening = [programados] { programados->asentarProgramados(); };
+    auto* copias = new backups::BackupOperations(*this, this);
+    setMenuHandler(QStringLiteral("menuArcRestaurar"), [copias] { copias->restaurarCopia(); });
+    historial->setWorkAreaReplacement([copias](const history::HistoryStep& step, bool undo) {
+        return copias->putBackRestore(step, undo);
+    });
+    m_afterOpening = [copias, programados] {
+        copias->copiaAlAbrir();
+        programados->asentarProgramados();
+    };
 
     auto* cajas = new workareas::WorkAreaOperations(*this, this);
     setMenuHandler(QStringLiteral("menuArcNueva"), [cajas] { cajas->nuevaCaja(); });

@@ -32,6 +32,7 @@ const Menu kMenus[] = {
       {"menuArcCierra", "Cerrar cuenta de caja"},
       {"menuArcAbrir", "Abrir cuenta de caja"},
       {"menuArcTitular", "Datos del titular..."},
+      {"menuArcRestaurar", "Restaurar copia de seguridad..."},
       {"MenuNada0", nullptr},
       {"menuArcImportar", "Importar movimientos..."},
       {"menuArcExportar", "Exportar movimientos..."},

@@ -3,6 +3,7 @@
 #include "accounts/ui/panCuentas.h"
 #include "accounts/ui/panNueCue.h"
 #include "app/panacerca.h"
+#include "backups/ui/panRestaurar.h"
 #include "movements/ui/panBuscar.h"
 #include "movements/ui/panNueIngreso.h"
 #include "movements/ui/panOpcVer.h"
@@ -46,6 +47,9 @@ struct Forms {
             return std::make_unique<accounts::panNueCue>();
         if (name == QLatin1String("panacerca"))
             return std::make_unique<app::panacerca>();
+        if (name == QLatin1String("panRestaurar"))
+            return std::make_unique<backups::panRestaurar>(QStringLiteral("BASE.MDB"),
+                                                           QList<backups::BackupSummary>());
         if (name == QLatin1String("panBuscar"))
             return std::make_unique<movements::panBuscar>(*db);
         if (name == QLatin1String("panNueIngreso"))
@@ -109,6 +113,8 @@ private Q_SLOTS:
                                    << "Command6";
         QTest::newRow("panacerca") << "panacerca"
                                    << "Command1";
+        QTest::newRow("panRestaurar") << "panRestaurar"
+                                      << "cmdRestaurar";
         QTest::newRow("panBuscar") << "panBuscar"
                                    << "Command4";
         QTest::newRow("panNueIngreso") << "panNueIngreso"

@@ -143,6 +143,8 @@ private slots:
                                                 "menuArcCierra|Cerrar cuenta de caja",
                                                 "menuArcAbrir|Abrir cuenta de caja",
                                                 "menuArcTitular|Datos del titular...",
+                                                "menuArcRestaurar|Restaurar copia de "
+                                                "seguridad...",
                                                 "MenuNada0",
                                                 "menuArcImportar|Importar movimientos...",
                                                 "menuArcExportar|Exportar movimientos...",

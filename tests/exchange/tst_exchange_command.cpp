@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "support/TestWorkArea.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -70,11 +71,31 @@ private slots:
         QVERIFY(second.out.contains(
             QString::fromUtf8("Se guardaron 0 movimientos en «BASE.MDB»; se omitieron 2")));
         QVERIFY(second.out.contains(QStringLiteral("Línea 1 omitida: Posible duplicado")));
+        // Each import first took a copy of the work area.
+        QCOMPARE(QDir(area.path(QStringLiteral("copias"))).entryList(QDir::Files).size(), 2);
         auto db = area.open();
         QCOMPARE(storedCount(*db), 2);
         store::Statement q = db->prepare(QStringLiteral("SELECT Tipo FROM Movimientos"));
         QVERIFY(q.step());
         QCOMPARE(q.text(0), QStringLiteral("Banco Sur"));
+    }
+
+    void noCopyNoImport() {
+        test::TestWorkArea area;
+        const QString path = statement(area, "x;01/03/2024;Sueldo;1.000,00\n");
+        // A file where the copies' folder should be: no copy can be taken.
+        QFile blocker(area.path(QStringLiteral("copias")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Run r = run({"--importar", path, "--cuenta", "Banco", "--fecha", "2", "--detalle",
+                           "3", "--importe", "4"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.startsWith(QString::fromUtf8(
+                     "No se pudo hacer la copia de seguridad de la caja «BASE.MDB»")),
+                 qPrintable(r.err));
+        QVERIFY(r.err.contains(QStringLiteral("No se importó ningún movimiento.")));
+        auto db = area.open();
+        QCOMPARE(storedCount(*db), 0);
     }
 
     void rolesGivenOnceAreRememberedForTheShape() {

@@ -1,5 +1,6 @@
 // Opening a work area with schedules that fell due: the dialog that lists
 // them, and what "Sí" and "No" leave in the work area.
+#include "backups/core/BackupFiles.h"
 #include "base/Clock.h"
 #include "schedule/core/ScheduleRecord.h"
 #include "schedule/ui/asentarProgramados.h"
@@ -122,6 +123,11 @@ private Q_SLOTS:
         QCOMPARE(totals.income, test::money("2500.5"));
         QCOMPARE(totals.expense, test::money("200"));
         QCOMPARE(lastCovered(*m_base), QStringLiteral("2024-03-02"));
+        // The work area as it was before the posting was copied first.
+        const QList<backups::BackupFile> copies = backups::listBackups(QStringLiteral("BASE.MDB"));
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(movementCount(*store::Database::openFile(copies[0].path, QStringLiteral("copia"))),
+                 0);
 
         // A second opening on the same day asks nothing and records nothing.
         ModalDriver quiet;
@@ -141,6 +147,7 @@ private Q_SLOTS:
         asentarProgramados(nullptr, *m_base, *m_data);
         QCOMPARE(second.rows, first.rows);
         QCOMPARE(movementCount(*m_base), 0);
+        QCOMPARE(backups::listBackups(QStringLiteral("BASE.MDB")).size(), 0);
     }
 
     // "Sí" with a movement unticked asks first, naming it; confirmed, the

@@ -1,5 +1,6 @@
 #include "exchange/core/ExchangeCommand.h"
 
+#include "backups/core/WorkAreaBackup.h"
 #include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/ExportRows.h"
@@ -201,6 +202,12 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
                                                           : fitting.join(QStringLiteral(", ")))
             << '\n';
         return 2;
+    }
+    try {
+        backups::backupWorkArea(db->name());
+    } catch (const store::StoreError& e) {
+        err << e.message() << QStringLiteral(" No se importó ningún movimiento.") << '\n';
+        return 1;
     }
     const ImportOutcome outcome = writeImport(*db, plan, target);
     for (const PlannedRow& p : plan)

@@ -1,5 +1,6 @@
 #include "exchange/ui/ImportDialog.h"
 
+#include "backups/ui/BackupQuestion.h"
 #include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/MappingMemory.h"
@@ -518,6 +519,8 @@ void ImportDialog::importRows() {
                     target.accountsToCreate.insert(name, ask.typeCode());
             }
         }
+        if (!backups::backupBeforeChange(this, m_db.name()))
+            return;
         int total = 0;
         for (const PlannedRow& p : m_plan)
             total += p.ticked ? 1 : 0;

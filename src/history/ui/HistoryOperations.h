@@ -19,9 +19,9 @@ struct HistoryStep;
 class HistoryOperations : public QObject {
 public:
     // A restore's step is undone by putting a copy in place of the whole
-    // work area: replaceWorkArea does that with the step's copy (undo true
-    // when undoing) and says whether it did.
-    using WorkAreaReplacement = std::function<bool(const HistoryStep& step, bool undo)>;
+    // work area: the replacement does that with the step's copy (undo true
+    // when undoing), runs the view again and reports its own failures.
+    using WorkAreaReplacement = std::function<void(const HistoryStep& step, bool undo)>;
 
     HistoryOperations(ui::OperationContext& context, QObject* parent);
 

@@ -1,10 +1,12 @@
 #include "schedule/ui/asentarProgramados.h"
 
+#include "backups/ui/BackupQuestion.h"
 #include "base/Clock.h"
 #include "schedule/core/PostingStep.h"
 #include "schedule/core/SchedulePosting.h"
 #include "schedule/ui/panProgPendientes.h"
 #include "store/DataControl.h"
+#include "store/Database.h"
 #include "store/StoreError.h"
 
 #include "ui/common/ErrorMessage.h"
@@ -27,7 +29,8 @@ void asentarProgramados(QWidget* parent, store::Database& baseAbierta, store::Da
         return;
     panProgPendientes dialog(due, parent);
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI"))
+    if (dialog.Tag != QLatin1String("SI") ||
+        !backups::backupBeforeChange(parent, baseAbierta.name()))
         return;
     try {
         postDueMovements(baseAbierta, due, today, dialog.ticked());

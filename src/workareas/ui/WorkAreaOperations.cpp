@@ -1,5 +1,6 @@
 #include "workareas/ui/WorkAreaOperations.h"
 
+#include "backups/ui/BackupQuestion.h"
 #include "oldworkareas/core/JetFile.h"
 #include "oldworkareas/ui/OldWorkAreaOffer.h"
 #include "store/StoreError.h"
@@ -38,7 +39,8 @@ void WorkAreaOperations::nuevaCaja() {
     ProgramState& estado = m_window.state();
     panNueCaja dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI"))
+    if (dialog.Tag != QLatin1String("SI") ||
+        !backups::backupBeforeChange(m_window.parentWindow(), kTemplate))
         return;
     estado.nombreBase = newWorkAreaFileName(dialog.Text1->text());
     const bool switched = cambiaDeCaja(WorkAreaSwitch::New, [this, &estado] {
