@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/MessageBoxes.h"
+#include "workareas/core/WorkAreaLeftovers.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -102,6 +103,8 @@ int main(int argc, char** argv) {
     // Bare file names resolve in the work-area folder, whatever the folder
     // the program was started from.
     QDir::setCurrent(tesorin::store::workAreaFolder());
+    // What a copy killed while it made or converted a work area left behind.
+    tesorin::workareas::removeAbandonedLeftovers(tesorin::store::workAreaFolder());
     if (!ensureBaseWorkArea())
         return 1;
 

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/Recordset.h"
+#include "workareas/core/WorkAreaLock.h"
 #include "workareas/core/Workspace.h"
 
 #include <QString>
@@ -18,6 +19,9 @@ struct ProgramState {
     ProgramState(const ProgramState&) = delete;
     ProgramState& operator=(const ProgramState&) = delete;
 
+    // This copy's lock on the current work area, released only after the
+    // database below is closed; empty while no work area is open.
+    std::shared_ptr<WorkAreaLock> bloqueo;
     // The database of the current work area.
     std::unique_ptr<store::Database> baseAbierta;
     // The store's workspace, always over baseAbierta.
