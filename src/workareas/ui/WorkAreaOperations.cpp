@@ -6,6 +6,7 @@
 #include "store/WorkAreaFolder.h"
 #include "ui/common/MessageBoxes.h"
 #include "workareas/core/ProgramState.h"
+#include "workareas/core/StrandedWorkAreas.h"
 #include "workareas/core/WorkAreaCopy.h"
 #include "workareas/core/WorkAreaLock.h"
 #include "workareas/core/WorkAreaName.h"
@@ -52,6 +53,11 @@ WorkAreaOperations::WorkAreaOperations(WorkAreaWindow& window, QObject* parent)
 
 void WorkAreaOperations::nuevaCaja() {
     ProgramState& estado = m_window.state();
+    if (store::workAreasReadOnly()) {
+        ui::MessageBoxes::warning(m_window.parentWindow(), QStringLiteral("Tesorin"),
+                                  readOnlyFolderRefusal());
+        return;
+    }
     panNueCaja dialog(m_window.parentWindow());
     dialog.exec();
     if (dialog.Tag != QLatin1String("SI"))
