@@ -2,7 +2,6 @@
 
 #include "store/Database.h"
 #include "store/Recordset.h"
-#include "workareas/core/WorkAreaLock.h"
 #include "workareas/core/Workspace.h"
 
 #include <QString>
@@ -10,6 +9,8 @@
 #include <memory>
 
 namespace tesorin::workareas {
+
+class WorkAreaLock;
 
 // What every operation of the program shares while it runs, owned by the
 // main window from start-up to the end. baseAbierta is declared before the
