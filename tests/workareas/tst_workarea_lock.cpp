@@ -15,11 +15,13 @@
 #include "workareas/core/WorkAreaLock.h"
 #include "workareas/core/WorkAreaSwitch.h"
 #include "workareas/ui/panAbreBase.h"
+#include "workareas/ui/panNueCaja.h"
 #include "workareas/ui/panselCuenta.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -308,6 +310,30 @@ private slots:
         }
         QVERIFY(window->estado().baseAbierta && window->estado().baseAbierta->isOpen());
         QVERIFY(window->estado().bloqueo);
+        QCOMPARE(programEnds, 0);
+    }
+
+    // Another copy making the same name holds its lock: this one keeps its
+    // work area and makes nothing.
+    void makingANameAnotherCopyIsMakingKeepsTheCurrentOne() {
+        auto window = test::openMainWindow();
+        QVERIFY(window);
+        int programEnds = 0;
+        window->setProgramEnd([&programEnds] { ++programEnds; });
+        OtherCopy making({QStringLiteral("make"), area->folder(), QStringLiteral("NUEVA.MDB")});
+        QVERIFY(making.says("abierta"));
+        ModalDriver driver;
+        driver.expect<workareas::panNueCaja>([](workareas::panNueCaja& dialog) {
+            ModalDriver::child<QLineEdit>(&dialog, "Text1")->setText(QStringLiteral("Nueva"));
+            ModalDriver::clickLater(ModalDriver::child<QPushButton>(&dialog, "Command7"));
+        });
+        driver.nextAnswer();
+        window->menuItem(QStringLiteral("menuArcNueva"))->trigger();
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().front().text, locked("Nueva.MDB"));
+        QCOMPARE(window->estado().nombreBase, QStringLiteral("BASE.MDB"));
+        QVERIFY(window->estado().baseAbierta && window->estado().baseAbierta->isOpen());
+        QVERIFY(!QFile::exists(area->path(QStringLiteral("Nueva.MDB"))));
         QCOMPARE(programEnds, 0);
     }
 
