@@ -22,7 +22,7 @@ QString versionText() {
     return QStringLiteral("Tesorin %1").arg(QLatin1String(program::kVersion));
 }
 
-QString helpText(const QString& workAreaFolder) {
+QString helpText(const QString& workAreaFolder, bool readOnly) {
     return QStringLiteral(
                "Uso: tesorin [-h | --help | --version]\n"
                "     tesorin --convertir ARCHIVO.MDB\n"
@@ -51,12 +51,13 @@ QString helpText(const QString& workAreaFolder) {
                "                muestra el informe y termina\n"
                "\n"
                "%2\n")
-        .arg(versionText(), store::workAreaFolderDescription(workAreaFolder));
+        .arg(versionText(), store::workAreaFolderDescription(workAreaFolder, readOnly));
 }
 
 int answerCommandLine(CommandLineRequest request) {
+    const store::FolderChoice folder = store::defaultFolderWithoutAsking();
     const QString text = request == CommandLineRequest::Help
-                             ? helpText(store::defaultWorkAreaFolder())
+                             ? helpText(folder.folder, folder.readOnly)
                              : versionText() + QLatin1Char('\n');
     std::fputs(text.toUtf8().constData(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

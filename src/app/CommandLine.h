@@ -14,8 +14,9 @@ CommandLineRequest readCommandLine(int argc, const char* const* argv);
 
 // "Tesorin 0.2.0".
 QString versionText();
-// What the program does, its options and where the work areas are kept.
-QString helpText(const QString& workAreaFolder);
+// What the program does, its options and where the work areas are kept
+// (readOnly: they open read-only there).
+QString helpText(const QString& workAreaFolder, bool readOnly = false);
 
 // Prints the help or the version on the standard output and gives the exit
 // status. Needs no display: a QCoreApplication is enough.

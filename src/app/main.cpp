@@ -8,6 +8,8 @@
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/MessageBoxes.h"
+#include "workareas/core/WorkAreaLeftovers.h"
+#include "workareas/ui/StrandedWorkAreasQuestion.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -22,9 +24,10 @@ namespace {
 const QString kBaseName = QStringLiteral("BASE.MDB");
 
 // A first run finds no BASE.MDB: it gets a fresh one. An existing file is
-// never replaced, even one that cannot be opened.
+// never replaced, even one that cannot be opened; nothing is made where the
+// work areas open read-only.
 bool ensureBaseWorkArea() {
-    if (tesorin::store::workAreaExists(kBaseName))
+    if (tesorin::store::workAreaExists(kBaseName) || tesorin::store::workAreasReadOnly())
         return true;
     try {
         tesorin::store::createWorkAreaFile(tesorin::store::resolveWorkArea(kBaseName));
@@ -41,7 +44,9 @@ int runCommand(int argc, char** argv) {
     tesorin::regional::applySystemLocale();
     // The statement's path is read from the folder the command runs in; work
     // areas are named in the work-area folder.
-    tesorin::store::setWorkAreaFolder(tesorin::store::defaultWorkAreaFolder());
+    const tesorin::store::FolderChoice folder = tesorin::store::defaultFolderWithoutAsking();
+    tesorin::store::setWorkAreaFolder(folder.folder);
+    tesorin::store::setWorkAreasReadOnly(folder.readOnly);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return tesorin::exchange::runExchangeCommand(QCoreApplication::arguments(), out, err);
@@ -90,8 +95,11 @@ int main(int argc, char** argv) {
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitSpanish);
 
-    const QString folder = tesorin::store::defaultWorkAreaFolder();
-    if (!QDir().mkpath(folder)) {
+    const tesorin::store::FolderChoice choice = tesorin::workareas::chooseStartUpFolder(
+        nullptr, tesorin::store::inspectProgramFolder(QCoreApplication::applicationDirPath()),
+        tesorin::store::userDataFolder());
+    const QString folder = choice.folder;
+    if (!choice.readOnly && !QDir().mkpath(folder)) {
         tesorin::ui::MessageBoxes::critical(
             nullptr, QStringLiteral("Error"),
             QStringLiteral("No se pudo crear la carpeta de las cajas %1.")
@@ -99,9 +107,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     tesorin::store::setWorkAreaFolder(folder);
+    tesorin::store::setWorkAreasReadOnly(choice.readOnly);
     // Bare file names resolve in the work-area folder, whatever the folder
     // the program was started from.
     QDir::setCurrent(tesorin::store::workAreaFolder());
+    // What a copy killed while it made or converted a work area left behind.
+    tesorin::workareas::removeAbandonedLeftovers(tesorin::store::workAreaFolder());
     if (!ensureBaseWorkArea())
         return 1;
 

@@ -38,7 +38,9 @@ panacerca::panacerca(QWidget* parent) : QDialog(parent) {
                                        "Copyright © Velmora! Todos los derechos reservados.")
                             .arg(QLatin1String(program::kVersion)));
     text1->setFixedHeight(text1->fontMetrics().lineSpacing() * 5 + 12);
-    auto* folder = new QLabel(store::workAreaFolderDescription(store::workAreaFolder()), frame1);
+    auto* folder = new QLabel(
+        store::workAreaFolderDescription(store::workAreaFolder(), store::workAreasReadOnly()),
+        frame1);
     folder->setObjectName(QStringLiteral("labCarpeta"));
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);

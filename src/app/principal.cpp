@@ -11,6 +11,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/Panel3D.h"
 #include "ui/common/Pictures.h"
+#include "workareas/core/WorkAreaLock.h"
 
 #include <QEvent>
 #include <QItemSelectionModel>
@@ -84,11 +85,17 @@ bool principal::Form_Load() {
             splash.exec();
         }
     };
-    // A BASE.MDB of the program Tesorin replaces is converted first; on "No"
-    // the program carries on with no work area open, as after a close.
+    // BASE.MDB open in another copy of the program, or one of the program
+    // Tesorin replaces left unconverted on "No": the program carries on with
+    // no work area open, as after a close.
     const QString basePath = store::resolveWorkArea(m_estado.nombreBase);
-    if (oldworkareas::isOldWorkArea(basePath) &&
-        !oldworkareas::offerOldWorkAreaConversion(nullptr, basePath)) {
+    m_estado.bloqueo = workareas::WorkAreaLock::take(basePath);
+    if (!m_estado.bloqueo)
+        ui::MessageBoxes::warning(nullptr, QStringLiteral("Tesorin"),
+                                  workareas::lockedWorkAreaMessage(m_estado.nombreBase));
+    if (!m_estado.bloqueo || (oldworkareas::isOldWorkArea(basePath) &&
+                              !oldworkareas::offerOldWorkAreaConversion(nullptr, basePath))) {
+        m_estado.bloqueo.reset();
         showSplash();
         resizea();
         showNoWorkArea();

@@ -20,10 +20,11 @@ constexpr int kBusyTimeoutMs = 3000;
 } // namespace
 
 std::unique_ptr<Database> Database::OpenDatabase(const QString& bareName) {
-    return openFile(resolveWorkArea(bareName), bareName);
+    return openFile(resolveWorkArea(bareName), bareName, workAreasReadOnly());
 }
 
-std::unique_ptr<Database> Database::openFile(const QString& path, const QString& displayName) {
+std::unique_ptr<Database> Database::openFile(const QString& path, const QString& displayName,
+                                             bool readOnly) {
     const QFileInfo info(path);
     if (!info.exists())
         throw StoreError(QStringLiteral("No se encuentra el archivo «%1».").arg(displayName));
@@ -36,7 +37,9 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
     if (info.size() == 0)
         throw StoreError(emptyFileMessage(displayName));
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc =
+        sqlite3_open_v2(path.toUtf8().constData(), &db,
+                        readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = sqliteMessage(db, rc, displayName, StoreStep::Open);
         sqlite3_close(db);

@@ -17,10 +17,14 @@ class Recordset;
 // message that names the work area.
 class Database {
 public:
-    // Opens a bare name ("BASE.MDB") in the work-area folder, case-insensitively.
+    // Opens a bare name ("BASE.MDB") in the work-area folder, case-insensitively;
+    // read-only while workAreasReadOnly().
     static std::unique_ptr<Database> OpenDatabase(const QString& bareName);
-    // Opens a file by path; displayName is the name used in messages.
-    static std::unique_ptr<Database> openFile(const QString& path, const QString& displayName);
+    // Opens a file by path; displayName is the name used in messages. A
+    // read-only connection refuses every write with the store's read-only
+    // message.
+    static std::unique_ptr<Database> openFile(const QString& path, const QString& displayName,
+                                              bool readOnly = false);
 
     ~Database();
     Database(const Database&) = delete;

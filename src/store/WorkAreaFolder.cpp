@@ -16,13 +16,58 @@ QString& folderInUse() {
     return folder;
 }
 
+bool& readOnlyInUse() {
+    static bool readOnly = false;
+    return readOnly;
+}
+} // namespace
+
 bool isWritableFolder(const QString& path) {
     // A test file tells the truth where permission bits do not (read-only
     // mounts, folders owned by root).
     QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".tesorin-probe-XXXXXX")));
     return probe.open();
 }
-} // namespace
+
+bool workAreasReadOnly() {
+    return readOnlyInUse();
+}
+
+void setWorkAreasReadOnly(bool readOnly) {
+    readOnlyInUse() = readOnly;
+}
+
+ProgramFolder inspectProgramFolder(const QString& path) {
+    ProgramFolder program;
+    program.path = QDir(path).absolutePath();
+    program.installed = isInstalledProgramFolder(path);
+    // The installed check comes first: the writing test would leave a file
+    // there for a moment.
+    program.writable = !program.installed && isWritableFolder(path);
+    program.workAreas = workAreasIn(path);
+    return program;
+}
+
+QStringList strandedWorkAreas(const ProgramFolder& program) {
+    if (program.installed || program.writable)
+        return {};
+    return program.workAreas;
+}
+
+FolderChoice folderWithoutAsking(const ProgramFolder& program, const QString& dataFolder) {
+    if (!strandedWorkAreas(program).isEmpty())
+        return {program.path, true};
+    return {program.writable ? program.path : dataFolder, false};
+}
+
+FolderChoice defaultFolderWithoutAsking() {
+    return folderWithoutAsking(inspectProgramFolder(QCoreApplication::applicationDirPath()),
+                               userDataFolder());
+}
+
+QString userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 
 QString workAreaFolder() {
     if (folderInUse().isEmpty())
@@ -35,8 +80,7 @@ void setWorkAreaFolder(const QString& path) {
 }
 
 QString defaultWorkAreaFolder() {
-    return chooseWorkAreaFolder(QCoreApplication::applicationDirPath(),
-                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chooseWorkAreaFolder(QCoreApplication::applicationDirPath(), userDataFolder());
 }
 
 QString chooseWorkAreaFolder(const QString& programFolder, const QString& dataFolder) {
@@ -53,12 +97,14 @@ bool isInstalledProgramFolder(const QString& programFolder) {
         QDir(programFolder).filePath(QString::fromUtf8(program::kDesktopEntryFromProgram)));
 }
 
-QString workAreaFolderDescription(const QString& folder) {
+QString workAreaFolderDescription(const QString& folder, bool readOnly) {
     const bool programFolder = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
+    QString which = programFolder ? QStringLiteral("la carpeta del programa")
+                                  : QStringLiteral("la carpeta de datos del usuario");
+    if (readOnly)
+        which += QStringLiteral(", en solo lectura: no se guarda ningún cambio");
     return QStringLiteral("Las cajas se guardan en %1 (%2).")
-        .arg(QDir::toNativeSeparators(folder),
-             programFolder ? QStringLiteral("la carpeta del programa")
-                           : QStringLiteral("la carpeta de datos del usuario"));
+        .arg(QDir::toNativeSeparators(folder), which);
 }
 
 QString resolveWorkArea(const QString& bareName) {
@@ -78,7 +124,11 @@ bool workAreaExists(const QString& bareName) {
 }
 
 QStringList listWorkAreas() {
-    QDir folder(workAreaFolder());
+    return workAreasIn(workAreaFolder());
+}
+
+QStringList workAreasIn(const QString& path) {
+    QDir folder(path);
     const QStringList entries = folder.entryList(QDir::Files, QDir::NoSort);
     QStringList names;
     for (const QString& entry : entries) {

@@ -24,9 +24,47 @@ QString chooseWorkAreaFolder(const QString& programFolder, const QString& dataFo
 // prefix.
 bool isInstalledProgramFolder(const QString& programFolder);
 
+// Whether a file can be made in the folder.
+bool isWritableFolder(const QString& path);
+
+// Work areas opened read-only: the folder in use is the program's own, which
+// cannot be written, and the user chose to keep working there. Every
+// connection to a work area then reads only.
+bool workAreasReadOnly();
+void setWorkAreasReadOnly(bool readOnly);
+
+// What start-up finds in the program's folder.
+struct ProgramFolder {
+    QString path;
+    bool installed = false;
+    // Only probed when the program is not installed.
+    bool writable = false;
+    QStringList workAreas;
+};
+ProgramFolder inspectProgramFolder(const QString& path);
+
+// The work areas of a program folder that would be the work-area folder (the
+// program is not installed) but cannot be written: a read-only mount, a copy
+// unpacked by another user. Empty when there are none.
+QStringList strandedWorkAreas(const ProgramFolder& program);
+
+// A work-area folder and whether its work areas open read-only.
+struct FolderChoice {
+    QString folder;
+    bool readOnly = false;
+};
+// The folder chosen when nobody can be asked (the command line, --help): a
+// program folder with stranded work areas, read-only, as they are; otherwise
+// the program folder when it serves, else the data folder.
+FolderChoice folderWithoutAsking(const ProgramFolder& program, const QString& dataFolder);
+FolderChoice defaultFolderWithoutAsking();
+// The per-user data folder.
+QString userDataFolder();
+
 // "Las cajas se guardan en <folder> (la carpeta del programa)." or "(la carpeta
-// de datos del usuario).": what the About box and --help say.
-QString workAreaFolderDescription(const QString& folder);
+// de datos del usuario).", with "solo lectura" when they open read-only: what
+// the About box and --help say.
+QString workAreaFolderDescription(const QString& folder, bool readOnly = false);
 
 // Full path of a bare name: the existing file whose name matches it in any
 // letter case, or the name as given in the folder when there is none.
@@ -36,5 +74,7 @@ bool workAreaExists(const QString& bareName);
 // Every file of the folder matching "*.MDB" in any letter case, in the order
 // of the directory listing, each name in upper case.
 QStringList listWorkAreas();
+// The same for any folder.
+QStringList workAreasIn(const QString& folder);
 
 } // namespace tesorin::store

@@ -7,6 +7,7 @@
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/Panel3D.h"
+#include "workareas/core/WorkAreaLock.h"
 #include "workareas/ui/panAbreBase.h"
 #include "workareas/ui/panNueCaja.h"
 #include "workareas/ui/panselCuenta.h"
@@ -176,7 +177,10 @@ private slots:
         accounts.step();
         QCOMPARE(accounts.int64(0), 7);
         QCOMPARE(movementCount(QStringLiteral("BASE.MDB")), 1L);
-        QCOMPARE(QDir(area->folder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        // The two work areas and the lock of the one open.
+        QCOMPARE(QDir(area->folder()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QVERIFY(QFile::exists(
+            workareas::WorkAreaLock::lockPath(area->path(QStringLiteral("Casa Ñandú.MDB")))));
     }
 
     void anExistingNameLeavesEverythingAsItWas() {
@@ -273,8 +277,10 @@ private slots:
         QCOMPARE(totals(), QStringList(3, QStringLiteral("$ 0.00")));
         QVERIFY(workAreaMenusDisabled());
         QVERIFY(!window->DBGrid1()->isEnabled());
-        // The database stays open on the closed work area, under its name.
-        QVERIFY(window->estado().baseAbierta && window->estado().baseAbierta->isOpen());
+        // The file is let go, so another copy of the program may open it; the
+        // name stays.
+        QVERIFY(!window->estado().baseAbierta);
+        QVERIFY(!window->estado().bloqueo);
         QCOMPARE(window->estado().nombreBase, QStringLiteral("BASE.MDB"));
 
         ModalDriver driver;
@@ -337,7 +343,9 @@ private slots:
         // The copy's delete of the movements fails.
         area->open()->exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON Movimientos "
                                           "BEGIN SELECT RAISE(ABORT, 'no'); END"));
-        const QStringList filesBefore = QDir(area->folder()).entryList(QDir::Files | QDir::Hidden);
+        // No work area stays open, so the lock of BASE.MDB goes too.
+        QStringList filesBefore = QDir(area->folder()).entryList(QDir::Files | QDir::Hidden);
+        QVERIFY(filesBefore.removeOne(QStringLiteral("BASE.MDB.lock")));
 
         ModalDriver driver;
         if (how == QLatin1String("new")) {

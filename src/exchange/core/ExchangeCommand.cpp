@@ -13,6 +13,7 @@
 #include "store/Database.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
+#include "workareas/core/WorkAreaLock.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -187,6 +188,7 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
         return 2;
     }
 
+    const auto lock = workareas::lockWorkArea(workAreaName(args));
     auto db = store::Database::OpenDatabase(workAreaName(args));
     const QVector<PlannedRow> plan = planImport(*db, loaded.result.rows);
     ImportTarget target;
@@ -247,6 +249,7 @@ int exportFile(const QCommandLineParser& args, QTextStream& out) {
     choice.allDates = !from && !to;
     choice.from = from ? dateArgument(args, QStringLiteral("desde")) : QDate(1900, 1, 1);
     choice.to = to ? dateArgument(args, QStringLiteral("hasta")) : QDate(9999, 12, 31);
+    const auto lock = workareas::lockWorkArea(workAreaName(args));
     store::DataControl data;
     data.setDatabaseName(workAreaName(args));
     data.setRecordSource(movements::viewRowSource(choice));

@@ -7,6 +7,7 @@
 #include "store/StoreError.h"
 
 #include <algorithm>
+#include <map>
 
 namespace tesorin::schedule {
 
@@ -18,6 +19,33 @@ QDate storedDate(const QString& text) {
 
 int storedInt(const store::Statement& row, int column) {
     return row.isNull(column) ? 0 : int(std::clamp<std::int64_t>(row.int64(column), -1, 1000));
+}
+
+// The day each schedule of due covers as the file says now; a schedule
+// deleted since is left out.
+std::map<std::int64_t, QDate> coveredNow(store::Database& db, const DuePosting& due) {
+    std::map<std::int64_t, QDate> covered;
+    store::Statement read =
+        db.prepare(QStringLiteral("SELECT UltimaFecha FROM Programa WHERE idPrograma = ?1"));
+    const auto readOne = [&read, &covered](std::int64_t id) {
+        if (covered.count(id))
+            return;
+        read.reset();
+        read.bindInt64(1, id);
+        if (read.step())
+            covered[id] = storedDate(read.text(0));
+    };
+    for (const DueMovement& movement : due.movements)
+        readOne(movement.scheduleId);
+    for (std::int64_t id : due.coveredSchedules)
+        readOne(id);
+    return covered;
+}
+
+// Whether a day is still owed by a schedule that covers up to covered.
+bool stillDue(const std::map<std::int64_t, QDate>& covered, std::int64_t id, const QDate& day) {
+    const auto it = covered.find(id);
+    return it != covered.end() && (!it->second.isValid() || day > it->second);
 }
 
 } // namespace
@@ -112,12 +140,17 @@ DuePosting duePosting(store::Database& db, const QDate& today) {
 void recordDuePosting(store::Database& db, const DuePosting& due, const QDate& today,
                       const std::vector<bool>& ticked) {
     store::Transaction transaction(db);
+    // Another writer may have posted since due was read: what the schedules
+    // cover is read again inside this transaction, which holds the file for
+    // writing, and only what is still owed after it is recorded.
+    const std::map<std::int64_t, QDate> covered = coveredNow(db, due);
     store::Statement insert =
         db.prepare(QStringLiteral("INSERT INTO Movimientos (Fecha, Cuenta, Detalle, Tipo, Ingreso, "
                                   "Egreso) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"));
     for (size_t i = 0; i < due.movements.size(); ++i) {
         const DueMovement& movement = due.movements[i];
-        if ((!ticked.empty() && (i >= ticked.size() || !ticked[i])) || movement.amount.isZero())
+        if ((!ticked.empty() && (i >= ticked.size() || !ticked[i])) || movement.amount.isZero() ||
+            !stillDue(covered, movement.scheduleId, movement.date))
             continue;
         if (!movement.amount.isStorable())
             throw store::StoreError(
@@ -131,12 +164,14 @@ void recordDuePosting(store::Database& db, const DuePosting& due, const QDate& t
             .bindDouble(6, movement.income ? 0.0 : amount);
         insert.run();
     }
-    store::Statement covered =
+    store::Statement cover =
         db.prepare(QStringLiteral("UPDATE Programa SET UltimaFecha = ?1 WHERE idPrograma = ?2"));
     for (std::int64_t id : due.coveredSchedules) {
-        covered.reset();
-        covered.bind(1, today).bindInt64(2, id);
-        covered.run();
+        if (!stillDue(covered, id, today))
+            continue;
+        cover.reset();
+        cover.bind(1, today).bindInt64(2, id);
+        cover.run();
     }
     transaction.commit();
 }

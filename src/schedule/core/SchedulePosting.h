@@ -58,7 +58,10 @@ DuePosting duePosting(store::Database& db, const QDate& today);
 // Records the due movements that are ticked (medium "Programado"; Ingreso
 // or Egreso by the schedule's direction, the other 0) and sets UltimaFecha
 // to today for every covered schedule, so the unticked ones are skipped for
-// good; all in one transaction: all of it or nothing. ticked has one flag
+// good; all in one transaction: all of it or nothing. Each schedule's
+// UltimaFecha is read again inside that transaction and only the occurrences
+// after it are recorded, so two writers posting at once never record one
+// twice. ticked has one flag
 // per due movement; an empty one ticks them all. Throws StoreError.
 void recordDuePosting(store::Database& db, const DuePosting& due, const QDate& today,
                       const std::vector<bool>& ticked = {});

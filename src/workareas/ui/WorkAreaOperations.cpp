@@ -5,8 +5,11 @@
 #include "oldworkareas/ui/OldWorkAreaOffer.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
+#include "ui/common/MessageBoxes.h"
 #include "workareas/core/ProgramState.h"
+#include "workareas/core/StrandedWorkAreas.h"
 #include "workareas/core/WorkAreaCopy.h"
+#include "workareas/core/WorkAreaLock.h"
 #include "workareas/core/WorkAreaName.h"
 #include "workareas/core/WorkAreaSwitch.h"
 #include "workareas/ui/panAbreBase.h"
@@ -30,6 +33,20 @@ bool readyToOpen(QWidget* parent, const QString& name) {
            oldworkareas::offerOldWorkAreaConversion(parent, path);
 }
 
+// This copy's lock on the work area name: the one it holds when name is its
+// current work area, else a new one; null, after the message, when another
+// copy of the program has name open.
+std::shared_ptr<WorkAreaLock> lockToOpen(QWidget* parent, const ProgramState& estado,
+                                         const QString& name) {
+    const QString path = store::resolveWorkArea(name);
+    if (estado.bloqueo && estado.bloqueo->covers(path))
+        return estado.bloqueo;
+    std::shared_ptr<WorkAreaLock> lock = WorkAreaLock::take(path);
+    if (!lock)
+        ui::MessageBoxes::warning(parent, QStringLiteral("Tesorin"), lockedWorkAreaMessage(name));
+    return lock;
+}
+
 } // namespace
 
 WorkAreaOperations::WorkAreaOperations(WorkAreaWindow& window, QObject* parent)
@@ -37,13 +54,24 @@ WorkAreaOperations::WorkAreaOperations(WorkAreaWindow& window, QObject* parent)
 
 void WorkAreaOperations::nuevaCaja() {
     ProgramState& estado = m_window.state();
+    if (store::workAreasReadOnly()) {
+        ui::MessageBoxes::warning(m_window.parentWindow(), QStringLiteral("Tesorin"),
+                                  readOnlyFolderRefusal());
+        return;
+    }
     panNueCaja dialog(m_window.parentWindow());
     dialog.exec();
     if (dialog.Tag != QLatin1String("SI") ||
         !backups::backupBeforeChange(m_window.parentWindow(), kTemplate))
         return;
-    estado.nombreBase = newWorkAreaFileName(dialog.Text1->text());
-    const bool switched = cambiaDeCaja(WorkAreaSwitch::New, [this, &estado] {
+    // Held while the file is made, so that no other copy makes the same name
+    // and what a crash leaves of it is known to be nobody's.
+    const QString name = newWorkAreaFileName(dialog.Text1->text());
+    auto lock = lockToOpen(m_window.parentWindow(), estado, name);
+    if (!lock)
+        return;
+    estado.nombreBase = name;
+    const bool switched = cambiaDeCaja(WorkAreaSwitch::New, lock, [this, &estado] {
         closeWorkAreaConnections(estado.baseAbierta, m_window.data1());
         createWorkAreaCopy(kTemplate, estado.nombreBase);
         openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
@@ -60,11 +88,14 @@ void WorkAreaOperations::abrirCaja() {
     ProgramState& estado = m_window.state();
     panAbreBase dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI") ||
-        !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
+    if (dialog.Tag != QLatin1String("SI"))
+        return;
+    // Taken before a conversion, so that only this copy converts the file.
+    auto lock = lockToOpen(m_window.parentWindow(), estado, dialog.selectedName());
+    if (!lock || !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
         return;
     estado.nombreBase = dialog.selectedName();
-    const bool switched = cambiaDeCaja(WorkAreaSwitch::Open, [this, &estado] {
+    const bool switched = cambiaDeCaja(WorkAreaSwitch::Open, lock, [this, &estado] {
         openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
     });
     if (!switched)
@@ -79,12 +110,15 @@ void WorkAreaOperations::eligeCaja() {
     ProgramState& estado = m_window.state();
     panselCuenta dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI") ||
-        !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
+    if (dialog.Tag != QLatin1String("SI"))
+        return;
+    // Taken before a conversion, so that only this copy converts the file.
+    auto lock = lockToOpen(m_window.parentWindow(), estado, dialog.selectedName());
+    if (!lock || !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
         return;
     estado.nombreBase = dialog.selectedName();
     m_window.setWorkAreaPanelCaption(workAreaPanelCaption(estado.nombreBase));
-    const bool switched = cambiaDeCaja(WorkAreaSwitch::Choose, [this, &estado] {
+    const bool switched = cambiaDeCaja(WorkAreaSwitch::Choose, lock, [this, &estado] {
         openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
     });
     // The buttons keep their state: after a close they stay disabled until a
@@ -97,11 +131,18 @@ void WorkAreaOperations::eligeCaja() {
 }
 
 void WorkAreaOperations::cerrarCaja() {
+    ProgramState& estado = m_window.state();
+    estado.recCuentas.reset();
+    estado.recMovimientos.reset();
+    // Another copy of the program may open the work area once it is closed.
+    closeWorkAreaConnections(estado.baseAbierta, m_window.data1());
+    estado.bloqueo.reset();
     m_window.data1().setDatabaseName(QString());
     m_window.showNoWorkArea();
 }
 
-bool WorkAreaOperations::cambiaDeCaja(WorkAreaSwitch how, const std::function<void()>& cambia) {
+bool WorkAreaOperations::cambiaDeCaja(WorkAreaSwitch how, std::shared_ptr<WorkAreaLock> lock,
+                                      const std::function<void()>& cambia) {
     ProgramState& estado = m_window.state();
     // The shared recordsets read the database about to be closed.
     estado.recCuentas.reset();
@@ -109,6 +150,7 @@ bool WorkAreaOperations::cambiaDeCaja(WorkAreaSwitch how, const std::function<vo
     try {
         cambia();
     } catch (const store::StoreError& failure) {
+        estado.bloqueo.reset();
         // Nothing may act on the connections while the program ends.
         m_window.showNoWorkArea();
         QMessageBox box(QMessageBox::Critical, switchFailureTitle(how),
@@ -119,6 +161,7 @@ bool WorkAreaOperations::cambiaDeCaja(WorkAreaSwitch how, const std::function<vo
         m_window.endProgram();
         return false;
     }
+    estado.bloqueo = std::move(lock);
     m_window.showWorkAreaOpen();
     return true;
 }

@@ -5,10 +5,12 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 namespace tesorin::workareas {
 
 enum class WorkAreaSwitch;
+class WorkAreaLock;
 
 // What the work-area operations change of the main window besides the
 // shared context: how it shows an open work area or none.
@@ -42,7 +44,9 @@ public:
     void cerrarCaja();
 
 private:
-    bool cambiaDeCaja(WorkAreaSwitch how, const std::function<void()>& cambia);
+    // Runs cambia; on success lock becomes the current work area's lock.
+    bool cambiaDeCaja(WorkAreaSwitch how, std::shared_ptr<WorkAreaLock> lock,
+                      const std::function<void()>& cambia);
 
     WorkAreaWindow& m_window;
 };
