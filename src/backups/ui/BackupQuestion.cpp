@@ -2,6 +2,7 @@
 
 #include "backups/core/WorkAreaBackup.h"
 #include "store/StoreError.h"
+#include "store/WorkAreaFolder.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/WaitCursor.h"
 
@@ -32,6 +33,9 @@ bool backupBeforeChange(QWidget* parent, const QString& workAreaName) {
 }
 
 void backupOnOpening(QWidget* parent, const QString& workAreaName) {
+    // Work areas opened read-only take no change, and the folder takes no copy.
+    if (store::workAreasReadOnly())
+        return;
     try {
         ui::WaitCursor wait;
         dailyBackup(workAreaName);

@@ -19,7 +19,8 @@ std::optional<QString> copyBeforeChange(QWidget* parent, const QString& workArea
 bool backupBeforeChange(QWidget* parent, const QString& workAreaName);
 
 // The once-a-day copy of a work area just opened; a failure is shown (the
-// opening changed nothing, so there is nothing to stop).
+// opening changed nothing, so there is nothing to stop). None while the work
+// areas are open read-only.
 void backupOnOpening(QWidget* parent, const QString& workAreaName);
 
 } // namespace tesorin::backups
