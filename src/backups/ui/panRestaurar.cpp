@@ -70,7 +70,12 @@ panRestaurar::panRestaurar(const QString& workAreaName, const QList<BackupSummar
         lstCopias->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     for (const BackupSummary& copy : copies)
         lstCopias->addTopLevelItem(rowFor(copy));
-    lstCopias->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The date and count take what they need; the three amounts share the
+    // rest alike.
+    lstCopias->header()->setStretchLastSection(false);
+    for (int column = 0; column <= Saldo; ++column)
+        lstCopias->header()->setSectionResizeMode(
+            column, column < Ingresos ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
     lstCopias->setMinimumSize(560, 240);
     Label1->setBuddy(lstCopias);
     layout->addWidget(Label1);
