@@ -9,13 +9,13 @@ namespace tesorin::store {
 
 namespace changelog {
 
-namespace {
-
 QString identifier(const QString& name) {
     QString text = name;
     return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
            QLatin1Char('"');
 }
+
+namespace {
 
 bool tableExists(Database& db, const QString& schema, const QString& type, const QString& name) {
     Statement query = db.prepare(
@@ -26,15 +26,8 @@ bool tableExists(Database& db, const QString& schema, const QString& type, const
     return query.step();
 }
 
-// The image columns of a log: those of its table, as they were when the log
-// was made.
-QStringList imageColumns(Database& db, const QString& table) {
-    QStringList columns;
-    for (const QString& column : columnsOf(db, logTable(table))) {
-        if (!column.startsWith(QLatin1String("h_")))
-            columns << column;
-    }
-    return columns;
+QString triggerName(const QString& table, const char* event) {
+    return identifier(logTable(table) + QLatin1Char(' ') + QLatin1String(event));
 }
 
 QString trigger(const QString& table, const char* event, const QStringList& columns,
@@ -55,11 +48,19 @@ QString trigger(const QString& table, const char* event, const QStringList& colu
     }
     return QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER %2 ON main.%3 WHEN EXISTS "
                           "(SELECT 1 FROM PasoActual) BEGIN %4END")
-        .arg(identifier(logTable(table) + QLatin1Char(' ') + QLatin1String(event)),
-             QLatin1String(event), identifier(table), body);
+        .arg(triggerName(table, event), QLatin1String(event), identifier(table), body);
 }
 
 } // namespace
+
+QStringList imageColumns(Database& db, const QString& table) {
+    QStringList columns;
+    for (const QString& column : columnsOf(db, logTable(table))) {
+        if (!column.startsWith(QLatin1String("h_")))
+            columns << column;
+    }
+    return columns;
+}
 
 const QStringList& trackedTables() {
     static const QStringList tables{QStringLiteral("Movimientos"), QStringLiteral("Cuentas"),
@@ -177,8 +178,33 @@ std::int64_t ChangeStep::rowsAdded(const QString& table) {
     return count.step() ? count.int64(0) : 0;
 }
 
+void ChangeStep::recordAddedRowsAtCommit(const QString& table) {
+    Statement last = m_db.prepare(
+        QStringLiteral("SELECT coalesce(max(rowid), 0) FROM %1").arg(changelog::identifier(table)));
+    m_bulkFrom = last.step() ? last.int64(0) : 0;
+    m_bulkTable = table;
+    // Until commit() the table's inserts go unrecorded one by one; the
+    // trigger comes back with the step's end, or with its rollback.
+    m_db.exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.%1")
+                  .arg(changelog::triggerName(table, "INSERT")));
+}
+
 void ChangeStep::commit() {
     m_db.exec(QStringLiteral("DELETE FROM PasoActual"));
+    if (!m_bulkTable.isEmpty()) {
+        const QStringList columns = changelog::imageColumns(m_db, m_bulkTable);
+        QString list;
+        for (const QString& column : columns)
+            list += QStringLiteral(", ") + changelog::identifier(column);
+        m_db.prepare(QStringLiteral("INSERT INTO %1 (h_paso, h_fila, h_lado%2) SELECT ?1, rowid, "
+                                    "1%2 FROM %3 WHERE rowid > ?2 ORDER BY rowid")
+                         .arg(changelog::identifier(changelog::logTable(m_bulkTable)), list,
+                              changelog::identifier(m_bulkTable)))
+            .bindInt64(1, m_id)
+            .bindInt64(2, m_bulkFrom)
+            .run();
+        changelog::install(m_db);
+    }
     bool changed = !m_copy.isEmpty();
     forEachLog(m_db, [&](const QString& log) {
         if (changed)

@@ -44,6 +44,11 @@ void install(Database& db);
 void clear(Database& db);
 // The columns of a table, in their order.
 QStringList columnsOf(Database& db, const QString& table);
+// The columns of a tracked table's log that hold the row's images: the
+// table's columns as they were when the log was made.
+QStringList imageColumns(Database& db, const QString& table);
+// A name as SQL writes it: between double quotes, those inside doubled.
+QString identifier(const QString& name);
 
 } // namespace changelog
 
@@ -64,6 +69,9 @@ public:
     void setName(const QString& name) { m_name = name; }
     // A restore records the copy that holds the state before it.
     void setCopy(const QString& copyPath) { m_copy = copyPath; }
+    // A step that only adds rows to table (an import) has their images
+    // written at once by commit() instead of one at a time as they come.
+    void recordAddedRowsAtCommit(const QString& table);
     std::int64_t id() const { return m_id; }
     // How many rows of a tracked table the step has added so far.
     std::int64_t rowsAdded(const QString& table);
@@ -74,6 +82,8 @@ private:
     Transaction m_transaction;
     QString m_name;
     QString m_copy;
+    QString m_bulkTable;
+    std::int64_t m_bulkFrom = 0;
     std::int64_t m_id = 0;
 };
 

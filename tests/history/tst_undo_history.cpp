@@ -219,6 +219,39 @@ private Q_SLOTS:
         QVERIFY(count.step());
         QCOMPARE(count.int64(0), 0);
     }
+
+    // A step that adds its rows in bulk records them when it ends; rolled
+    // back, the rows of later steps are recorded one by one again.
+    void bulkAddedRowsAreRecordedAtTheEnd() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        {
+            store::ChangeStep step(*db, QStringLiteral("fallido"));
+            step.recordAddedRowsAtCommit(QStringLiteral("Movimientos"));
+            db->exec(QStringLiteral("INSERT INTO Movimientos (Cuenta) VALUES ('Banco')"));
+        }
+        {
+            store::ChangeStep step(*db, QStringLiteral("importar 2 movimientos"));
+            step.recordAddedRowsAtCommit(QStringLiteral("Movimientos"));
+            db->exec(
+                QStringLiteral("INSERT INTO Movimientos (Cuenta) VALUES ('Banco'), ('Efectivo'); "
+                               "INSERT INTO Cuentas (Nombre) VALUES ('Nueva')"));
+            step.commit();
+        }
+        inStep(*db, QStringLiteral("agregar pago"),
+               QStringLiteral("INSERT INTO Movimientos (Cuenta) VALUES ('Sueldo')"));
+        const QString withAll = contents(*db);
+        undoStep(*db, *stepToUndo(*db));
+        store::Statement left = db->prepare(QStringLiteral("SELECT count(*) FROM Movimientos"));
+        QVERIFY(left.step());
+        QCOMPARE(left.int64(0), 2);
+        QCOMPARE(stepToUndo(*db)->name, QStringLiteral("importar 2 movimientos"));
+        undoStep(*db, *stepToUndo(*db));
+        QCOMPARE(contents(*db).count(QStringLiteral("Nueva")), 0);
+        redoStep(*db, *stepToRedo(*db));
+        redoStep(*db, *stepToRedo(*db));
+        QCOMPARE(contents(*db), withAll);
+    }
 };
 
 TESORIN_TEST_MAIN(UndoHistoryTest)

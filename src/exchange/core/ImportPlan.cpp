@@ -156,6 +156,7 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
     }
 
     store::ChangeStep step(db, QString());
+    step.recordAddedRowsAtCommit(QStringLiteral("Movimientos"));
     store::Statement addAccount =
         db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
     for (auto it = target.accountsToCreate.cbegin(); it != target.accountsToCreate.cend(); ++it) {

@@ -11,13 +11,8 @@ namespace {
 
 using store::Database;
 using store::Statement;
+using store::changelog::identifier;
 namespace changelog = store::changelog;
-
-QString identifier(const QString& name) {
-    QString text = name;
-    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
 
 bool hasTable(Database& db, const QString& name) {
     Statement query = db.prepare(QStringLiteral(
@@ -72,9 +67,8 @@ public:
         const QStringList present = changelog::columnsOf(db, table);
         QStringList columns;
         QStringList compared;
-        for (const QString& column : changelog::columnsOf(db, m_log)) {
-            if (column.startsWith(QLatin1String("h_")) ||
-                !present.contains(column, Qt::CaseInsensitive))
+        for (const QString& column : changelog::imageColumns(db, table)) {
+            if (!present.contains(column, Qt::CaseInsensitive))
                 continue;
             columns << identifier(column);
             if (!changelog::isDerivedColumn(table, column))
