@@ -85,12 +85,22 @@ bool principal::Form_Load() {
             splash.exec();
         }
     };
-    // BASE.MDB open in another copy of the program, or one of the program
+    // BASE.MDB open in another copy of the program, missing from a folder
+    // opened read-only (where it cannot be made), or one of the program
     // Tesorin replaces left unconverted on "No": the program carries on with
     // no work area open, as after a close.
     const QString basePath = store::resolveWorkArea(m_estado.nombreBase);
-    m_estado.bloqueo = workareas::WorkAreaLock::take(basePath);
-    if (!m_estado.bloqueo)
+    const bool missingReadOnly =
+        store::workAreasReadOnly() && !store::workAreaExists(m_estado.nombreBase);
+    if (missingReadOnly)
+        ui::MessageBoxes::warning(
+            nullptr, QStringLiteral("Tesorin"),
+            QStringLiteral("La carpeta de las cajas es de solo lectura y no tiene la caja %1: "
+                           "abra otra caja con \"Abrir cuenta de caja\".")
+                .arg(m_estado.nombreBase));
+    else
+        m_estado.bloqueo = workareas::WorkAreaLock::take(basePath);
+    if (!missingReadOnly && !m_estado.bloqueo)
         ui::MessageBoxes::warning(nullptr, QStringLiteral("Tesorin"),
                                   workareas::lockedWorkAreaMessage(m_estado.nombreBase));
     if (!m_estado.bloqueo || (oldworkareas::isOldWorkArea(basePath) &&

@@ -166,6 +166,27 @@ private slots:
         QVERIFY(store::workAreaFolderDescription(area.folder(), true)
                     .contains(QStringLiteral("solo lectura")));
     }
+
+    // A folder opened read-only without BASE.MDB cannot have one made: the
+    // program says so and carries on with no work area open.
+    void aReadOnlyFolderWithoutBaseOpensNone() {
+        test::TestWorkArea area;
+        store::createWorkAreaFile(area.path(QStringLiteral("CASA.MDB")));
+        QVERIFY(QFile::remove(area.path(QStringLiteral("BASE.MDB"))));
+        store::setWorkAreasReadOnly(true);
+        ModalDriver driver;
+        driver.nextAnswer();
+        auto window = test::openMainWindow();
+        QVERIFY(window);
+        QCOMPARE(driver.messages().size(), 1);
+        QVERIFY(driver.messages()[0].text.startsWith(QStringLiteral(
+            "La carpeta de las cajas es de solo lectura y no tiene la caja BASE.MDB")));
+        QVERIFY(!window->estado().baseAbierta);
+        QVERIFY(window->menuItem(QStringLiteral("menuArcAbrir"))->isEnabled());
+        window.reset();
+        store::setWorkAreasReadOnly(false);
+        QVERIFY(!QFile::exists(area.path(QStringLiteral("BASE.MDB"))));
+    }
 };
 
 TESORIN_GUI_TEST_MAIN(TstStrandedWorkAreas)
