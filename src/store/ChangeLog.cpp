@@ -1,5 +1,6 @@
 #include "store/ChangeLog.h"
 
+#include "store/Quote.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
 
@@ -8,12 +9,6 @@
 namespace tesorin::store {
 
 namespace changelog {
-
-QString identifier(const QString& name) {
-    QString text = name;
-    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
 
 namespace {
 
@@ -27,28 +22,28 @@ bool tableExists(Database& db, const QString& schema, const QString& type, const
 }
 
 QString triggerName(const QString& table, const char* event) {
-    return identifier(logTable(table) + QLatin1Char(' ') + QLatin1String(event));
+    return quotedIdentifier(logTable(table) + QLatin1Char(' ') + QLatin1String(event));
 }
 
 QString trigger(const QString& table, const char* event, const QStringList& columns,
                 std::initializer_list<std::pair<const char*, int>> images) {
     QString names;
     for (const QString& column : columns)
-        names += QStringLiteral(", ") + identifier(column);
+        names += QStringLiteral(", ") + quotedIdentifier(column);
     QString body;
     for (const auto& [row, side] : images) {
         QString values;
         for (const QString& column : columns)
-            values += QStringLiteral(", %1.%2").arg(QLatin1String(row), identifier(column));
+            values += QStringLiteral(", %1.%2").arg(QLatin1String(row), quotedIdentifier(column));
         body += QStringLiteral("INSERT INTO %1 (h_paso, h_fila, h_lado%2) VALUES ((SELECT Paso "
                                "FROM PasoActual), %3.rowid, %4%5); ")
-                    .arg(identifier(logTable(table)), names, QLatin1String(row))
+                    .arg(quotedIdentifier(logTable(table)), names, QLatin1String(row))
                     .arg(side)
                     .arg(values);
     }
     return QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS %1 AFTER %2 ON main.%3 WHEN EXISTS "
                           "(SELECT 1 FROM PasoActual) BEGIN %4END")
-        .arg(triggerName(table, event), QLatin1String(event), identifier(table), body);
+        .arg(triggerName(table, event), QLatin1String(event), quotedIdentifier(table), body);
 }
 
 } // namespace
@@ -105,11 +100,12 @@ void install(Database& db) {
             // Images keep their values as stored: the columns have no type.
             QString columns;
             for (const QString& column : columnsOf(db, table))
-                columns += QStringLiteral(", ") + identifier(column);
+                columns += QStringLiteral(", ") + quotedIdentifier(column);
             db.exec(QStringLiteral("CREATE TABLE %1 (h_orden INTEGER PRIMARY KEY, h_paso INTEGER "
                                    "NOT NULL, h_fila INTEGER NOT NULL, h_lado INTEGER NOT NULL%2); "
                                    "CREATE INDEX %3 ON %1 (h_paso, h_fila)")
-                        .arg(identifier(log), columns, identifier(log + QStringLiteral(" paso"))));
+                        .arg(quotedIdentifier(log), columns,
+                             quotedIdentifier(log + QStringLiteral(" paso"))));
         }
         if (tableExists(db, QStringLiteral("temp"), QStringLiteral("trigger"),
                         log + QStringLiteral(" INSERT")))
@@ -128,7 +124,7 @@ void clear(Database& db) {
     db.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(kStepTable)));
     for (const QString& table : trackedTables()) {
         if (tableExists(db, QStringLiteral("main"), QStringLiteral("table"), logTable(table)))
-            db.exec(QStringLiteral("DELETE FROM %1").arg(identifier(logTable(table))));
+            db.exec(QStringLiteral("DELETE FROM %1").arg(quotedIdentifier(logTable(table))));
     }
 }
 
@@ -180,7 +176,7 @@ std::int64_t ChangeStep::rowsAdded(const QString& table) {
 
 void ChangeStep::recordAddedRowsAtCommit(const QString& table) {
     Statement last = m_db.prepare(
-        QStringLiteral("SELECT coalesce(max(rowid), 0) FROM %1").arg(changelog::identifier(table)));
+        QStringLiteral("SELECT coalesce(max(rowid), 0) FROM %1").arg(quotedIdentifier(table)));
     m_bulkFrom = last.step() ? last.int64(0) : 0;
     m_bulkTable = table;
     // Until commit() the table's inserts go unrecorded one by one; the
@@ -195,11 +191,11 @@ void ChangeStep::commit() {
         const QStringList columns = changelog::imageColumns(m_db, m_bulkTable);
         QString list;
         for (const QString& column : columns)
-            list += QStringLiteral(", ") + changelog::identifier(column);
+            list += QStringLiteral(", ") + quotedIdentifier(column);
         m_db.prepare(QStringLiteral("INSERT INTO %1 (h_paso, h_fila, h_lado%2) SELECT ?1, rowid, "
                                     "1%2 FROM %3 WHERE rowid > ?2 ORDER BY rowid")
-                         .arg(changelog::identifier(changelog::logTable(m_bulkTable)), list,
-                              changelog::identifier(m_bulkTable)))
+                         .arg(quotedIdentifier(changelog::logTable(m_bulkTable)), list,
+                              quotedIdentifier(m_bulkTable)))
             .bindInt64(1, m_id)
             .bindInt64(2, m_bulkFrom)
             .run();

@@ -47,8 +47,6 @@ QStringList columnsOf(Database& db, const QString& table);
 // The columns of a tracked table's log that hold the row's images: the
 // table's columns as they were when the log was made.
 QStringList imageColumns(Database& db, const QString& table);
-// A name as SQL writes it: between double quotes, those inside doubled.
-QString identifier(const QString& name);
 
 } // namespace changelog
 

@@ -12,4 +12,8 @@ QString doubledApostrophes(const QString& value);
 // The value between apostrophes: 'D''Angelo'.
 QString quoted(const QString& value);
 
+// A table or column name as SQL writes it: between double quotes, those
+// inside doubled ("Registro Usuario").
+QString quotedIdentifier(const QString& name);
+
 } // namespace tesorin::store

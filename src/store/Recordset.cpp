@@ -3,6 +3,7 @@
 #include "base/Regional.h"
 #include "store/Database.h"
 #include "store/Dialect.h"
+#include "store/Quote.h"
 #include "store/StoreError.h"
 
 #include <algorithm>
@@ -17,12 +18,6 @@ constexpr long kPageSize = 64;
 // search asks the store for every match: a criteria that most rows meet is
 // answered at once, a rare one by a single pass over the table.
 constexpr long kFindProbe = 64;
-
-QString identifier(const QString& name) {
-    QString text = name;
-    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-           QLatin1Char('"');
-}
 
 QString noCurrentRow() {
     return QStringLiteral("No hay registro actual.");
@@ -72,14 +67,14 @@ Recordset::Recordset(Database& db, const QString& source) : m_db(db), m_source(s
     m_table = name.text(0);
 
     Statement columns =
-        m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(identifier(m_table)));
+        m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(quotedIdentifier(m_table)));
     while (columns.step()) {
         const QString field = columns.text(1);
         m_fieldIndex.insert(field.toLower(), int(m_fields.size()));
         m_fields << field;
         m_kinds << fieldKind(m_table, field);
     }
-    QString idSql = QStringLiteral("SELECT rowid FROM %1").arg(identifier(m_table));
+    QString idSql = QStringLiteral("SELECT rowid FROM %1").arg(quotedIdentifier(m_table));
     if (!m_where.isEmpty())
         idSql += QStringLiteral(" WHERE (%1)").arg(m_where);
     idSql += m_orderBy.isEmpty() ? QStringLiteral(" ORDER BY rowid")
@@ -188,7 +183,7 @@ void Recordset::setIndex(const QString& indexName) {
     QStringList columns;
     if (indexName.compare(QLatin1String("primarykey"), Qt::CaseInsensitive) == 0) {
         Statement info =
-            m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(identifier(m_table)));
+            m_db.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(quotedIdentifier(m_table)));
         QList<QPair<int, QString>> keyed;
         while (info.step()) {
             if (info.int64(5) > 0)
@@ -204,7 +199,7 @@ void Recordset::setIndex(const QString& indexName) {
         owner.bindText(1, indexName).bindText(2, m_table);
         if (owner.step()) {
             Statement info = m_db.prepare(
-                QStringLiteral("PRAGMA index_info(%1)").arg(identifier(owner.text(0))));
+                QStringLiteral("PRAGMA index_info(%1)").arg(quotedIdentifier(owner.text(0))));
             while (info.step())
                 columns << info.text(2);
         }
@@ -215,7 +210,7 @@ void Recordset::setIndex(const QString& indexName) {
     m_index = indexName;
     m_indexColumns = columns;
     restartIds(QStringLiteral("SELECT rowid FROM %1 ORDER BY %2, rowid")
-                   .arg(identifier(m_table), identifier(columns.first())),
+                   .arg(quotedIdentifier(m_table), quotedIdentifier(columns.first())),
                {});
     moveTo(0);
 }
@@ -224,7 +219,7 @@ void Recordset::Seek(const QString& comparison, const QVariant& key) {
     if (m_indexColumns.isEmpty())
         throw StoreError(
             QStringLiteral("Falta elegir el índice antes de buscar en «%1».").arg(m_table));
-    const QString column = identifier(m_indexColumns.first());
+    const QString column = quotedIdentifier(m_indexColumns.first());
     const QString op = comparison.trimmed();
     if (op != QLatin1String("=") && op != QLatin1String(">=") && op != QLatin1String(">"))
         throw StoreError(QStringLiteral("La comparación «%1» no se admite al buscar.").arg(op));
@@ -235,7 +230,7 @@ void Recordset::Seek(const QString& comparison, const QVariant& key) {
     // First row of the index at or after the key, and whether it equals it.
     Statement first = m_db.prepare(QStringLiteral("SELECT rowid, %1 = ?1 FROM %2 WHERE %1 %3 ?1 "
                                                   "ORDER BY %1, rowid LIMIT 1")
-                                       .arg(column, identifier(m_table),
+                                       .arg(column, quotedIdentifier(m_table),
                                             op == QLatin1String(">") ? op : QStringLiteral(">=")));
     first.bind(1, stored);
     const bool found = first.step() && (op != QLatin1String("=") || first.int64(1) != 0);
@@ -244,7 +239,7 @@ void Recordset::Seek(const QString& comparison, const QVariant& key) {
         return;
     const QString cmp = op == QLatin1String(">") ? op : QStringLiteral(">=");
     restartIds(QStringLiteral("SELECT rowid FROM %1 WHERE %2 %3 ?1 ORDER BY %2, rowid")
-                   .arg(identifier(m_table), column, cmp),
+                   .arg(quotedIdentifier(m_table), column, cmp),
                {stored});
     moveTo(0);
 }
@@ -253,7 +248,7 @@ std::optional<long> Recordset::find(const QString& criteria, long from, int step
     const QString condition = dialect::toSqlite(criteria);
     if (step < 0)
         fetchAllIds();
-    const QString table = identifier(m_table);
+    const QString table = quotedIdentifier(m_table);
     // Probe the next rows in the search direction.
     std::vector<std::int64_t> probe;
     for (long p = from; probe.size() < size_t(kFindProbe) && p >= 0 && fetchMoreIds(p + 1);
@@ -327,7 +322,7 @@ void Recordset::loadPage(long position) const {
     const long start = (position / kPageSize) * kPageSize;
     const long count = std::min<long>(kPageSize, long(m_ids.size()) - start);
     Statement rows = m_db.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid IN (%2)")
-                                      .arg(identifier(m_table), inList(count)));
+                                      .arg(quotedIdentifier(m_table), inList(count)));
     for (long i = 0; i < count; ++i)
         rows.bindInt64(int(i) + 1, m_ids[size_t(start + i)]);
     std::unordered_map<std::int64_t, QVariantList> byId;
@@ -529,11 +524,11 @@ void Recordset::Update() {
     QVariantList values;
     for (int c = 0; c < m_fields.size(); ++c) {
         if (m_pendingSet[c]) {
-            columns << identifier(m_fields[c]);
+            columns << quotedIdentifier(m_fields[c]);
             values << m_pending[c];
         }
     }
-    const QString table = identifier(m_table);
+    const QString table = quotedIdentifier(m_table);
     if (m_editMode == EditMode::Adding) {
         Statement insert = m_db.prepare(
             columns.isEmpty()
@@ -569,8 +564,8 @@ void Recordset::CancelUpdate() {
 
 void Recordset::Delete() {
     const std::int64_t id = currentId();
-    Statement remove =
-        m_db.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(identifier(m_table)));
+    Statement remove = m_db.prepare(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedIdentifier(m_table)));
     remove.bindInt64(1, id);
     remove.run();
     m_ids.erase(m_ids.begin() + m_position);
@@ -591,9 +586,9 @@ void Recordset::Close() {
 std::vector<Money> Recordset::sums(const QStringList& moneyFields) {
     QStringList parts;
     for (const QString& field : moneyFields)
-        parts << QStringLiteral("msum(%1)").arg(identifier(field));
-    QString sql =
-        QStringLiteral("SELECT %1 FROM %2").arg(parts.join(QLatin1Char(',')), identifier(m_table));
+        parts << QStringLiteral("msum(%1)").arg(quotedIdentifier(field));
+    QString sql = QStringLiteral("SELECT %1 FROM %2")
+                      .arg(parts.join(QLatin1Char(',')), quotedIdentifier(m_table));
     if (!m_where.isEmpty())
         sql += QStringLiteral(" WHERE (%1)").arg(m_where);
     Statement totals = m_db.prepare(sql);

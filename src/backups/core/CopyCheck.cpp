@@ -1,23 +1,12 @@
 #include "backups/core/CopyCheck.h"
 
+#include "store/Quote.h"
+
 #include <QFile>
 
 #include <sqlite3.h>
 
 namespace tesorin::backups {
-
-namespace {
-
-constexpr int kBusyRetries = 30;
-constexpr int kBusyWaitMs = 100;
-
-QString quotedIdentifier(const QString& name) {
-    QString inner = name;
-    inner.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + inner + u'"';
-}
-
-} // namespace
 
 int countRows(sqlite3* db, RowCounts& counts) {
     sqlite3_stmt* tables = nullptr;
@@ -34,7 +23,7 @@ int countRows(sqlite3* db, RowCounts& counts) {
             break;
         sqlite3_stmt* count = nullptr;
         const QByteArray sql =
-            QStringLiteral("SELECT count(*) FROM %1").arg(quotedIdentifier(name)).toUtf8();
+            QStringLiteral("SELECT count(*) FROM %1").arg(store::quotedIdentifier(name)).toUtf8();
         rc = sqlite3_prepare_v2(db, sql.constData(), -1, &count, nullptr);
         if (rc == SQLITE_OK && sqlite3_step(count) == SQLITE_ROW)
             counts.insert(name, sqlite3_column_int64(count, 0));
@@ -42,27 +31,6 @@ int countRows(sqlite3* db, RowCounts& counts) {
         if (rc == SQLITE_OK)
             rc = finalized;
     }
-    return rc;
-}
-
-int copyPages(sqlite3* source, const QString& path) {
-    sqlite3* target = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &target,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
-        if (backup) {
-            int attempts = 0;
-            do {
-                rc = sqlite3_backup_step(backup, -1);
-                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-                    sqlite3_sleep(kBusyWaitMs);
-            } while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && ++attempts < kBusyRetries);
-            sqlite3_backup_finish(backup);
-        }
-        rc = sqlite3_errcode(target);
-    }
-    sqlite3_close(target);
     return rc;
 }
 

@@ -15,10 +15,6 @@ using RowCounts = QMap<QString, qint64>;
 // Counts the rows of every table of db. Returns the SQLite result code.
 int countRows(sqlite3* db, RowCounts& counts);
 
-// Copies every page of source into a new file at path. Waits a while for a
-// source another program is writing. Returns the SQLite result code.
-int copyPages(sqlite3* source, const QString& path);
-
 // Empty when the file at path passes SQLite's integrity check and holds the
 // expected rows in each table; otherwise why not, in Spanish.
 QString checkCopy(const QString& path, const RowCounts& expected);

@@ -5,6 +5,7 @@
 #include "backups/core/CopyCheck.h"
 #include "base/Clock.h"
 #include "store/Database.h"
+#include "store/PageCopy.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -95,7 +96,7 @@ QString backupWorkArea(const QString& workAreaName) {
         source->exec(QStringLiteral("BEGIN"));
         rc = countRows(source->handle(), counts);
         if (rc == SQLITE_OK)
-            rc = copyPages(source->handle(), partial);
+            rc = store::copyPages(source->handle(), partial);
         source->exec(QStringLiteral("COMMIT"));
     } catch (const StoreError& failure) {
         removeDatabaseFile(partial);

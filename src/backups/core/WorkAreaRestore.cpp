@@ -2,6 +2,7 @@
 
 #include "backups/core/CopyCheck.h"
 #include "store/Database.h"
+#include "store/PageCopy.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -36,7 +37,7 @@ QString stage(const QString& workAreaPath, const QString& copyPath) {
         copy->exec(QStringLiteral("BEGIN"));
         rc = countRows(copy->handle(), counts);
         if (rc == SQLITE_OK)
-            rc = copyPages(copy->handle(), staged);
+            rc = store::copyPages(copy->handle(), staged);
         copy->exec(QStringLiteral("COMMIT"));
     } catch (const StoreError& failure) {
         removeDatabaseFile(staged);

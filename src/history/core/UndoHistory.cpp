@@ -1,6 +1,7 @@
 #include "history/core/UndoHistory.h"
 
 #include "store/ChangeLog.h"
+#include "store/Quote.h"
 #include "store/StoreError.h"
 
 #include <vector>
@@ -10,8 +11,8 @@ namespace tesorin::history {
 namespace {
 
 using store::Database;
+using store::quotedIdentifier;
 using store::Statement;
-using store::changelog::identifier;
 namespace changelog = store::changelog;
 
 bool hasTable(Database& db, const QString& name) {
@@ -45,7 +46,7 @@ std::vector<RowChange> rowChanges(Database& db, const QString& log, std::int64_t
                        "min(h_orden) AS a, max(h_orden) AS b FROM %1 WHERE h_paso = ?1 GROUP BY "
                        "h_fila) g JOIN %1 fa ON fa.h_orden = g.a JOIN %1 fb ON fb.h_orden = g.b "
                        "ORDER BY g.a")
-            .arg(identifier(log)));
+            .arg(quotedIdentifier(log)));
     query.bindInt64(1, step);
     std::vector<RowChange> changes;
     while (query.step()) {
@@ -70,15 +71,15 @@ public:
         for (const QString& column : changelog::imageColumns(db, table)) {
             if (!present.contains(column, Qt::CaseInsensitive))
                 continue;
-            columns << identifier(column);
+            columns << quotedIdentifier(column);
             if (!changelog::isDerivedColumn(table, column))
-                compared << identifier(column);
+                compared << quotedIdentifier(column);
         }
         QString same;
         for (const QString& column : compared)
             same += QStringLiteral(" AND t.%1 IS l.%1 COLLATE BINARY").arg(column);
-        const QString t = identifier(table);
-        const QString l = identifier(m_log);
+        const QString t = quotedIdentifier(table);
+        const QString l = quotedIdentifier(m_log);
         m_exists.emplace(db.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?1").arg(t)));
         m_equals.emplace(db.prepare(
             QStringLiteral("SELECT 1 FROM %1 t, %2 l WHERE t.rowid = ?1 AND l.h_orden = ?2%3")

@@ -2,6 +2,7 @@
 
 #include "store/ChangeLog.h"
 #include "store/Database.h"
+#include "store/PageCopy.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
@@ -22,35 +23,12 @@ using store::workAreaFolder;
 
 namespace {
 
-// The template's file may be locked for a moment by another program writing
-// it; the copy waits this many times this long before it gives up.
-constexpr int kBusyRetries = 30;
-constexpr int kBusyWaitMs = 100;
-
 // Copies every page of source into a new file at path, as one consistent
 // snapshot.
 void backupInto(Database& source, const QString& path, const QString& displayName) {
-    sqlite3* target = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &target,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_backup* backup = sqlite3_backup_init(target, "main", source.handle(), "main");
-        if (backup) {
-            int attempts = 0;
-            do {
-                rc = sqlite3_backup_step(backup, -1);
-                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-                    sqlite3_sleep(kBusyWaitMs);
-            } while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && ++attempts < kBusyRetries);
-            sqlite3_backup_finish(backup);
-        }
-        rc = sqlite3_errcode(target);
-    }
-    const QString message =
-        rc == SQLITE_OK ? QString() : sqliteMessage(target, rc, displayName, StoreStep::Create);
-    sqlite3_close(target);
+    const int rc = store::copyPages(source.handle(), path);
     if (rc != SQLITE_OK)
-        throw StoreError(message, rc & 0xff);
+        throw StoreError(sqliteMessage(nullptr, rc, displayName, StoreStep::Create), rc & 0xff);
 }
 
 void removePartial(const QString& partial) {

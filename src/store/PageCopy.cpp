@@ -1,0 +1,37 @@
+#include "store/PageCopy.h"
+
+#include <sqlite3.h>
+
+namespace tesorin::store {
+
+namespace {
+
+// The source may be locked for a moment by another program writing it; the
+// copy waits this many times this long before it gives up.
+constexpr int kBusyRetries = 30;
+constexpr int kBusyWaitMs = 100;
+
+} // namespace
+
+int copyPages(sqlite3* source, const QString& path) {
+    sqlite3* target = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &target,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
+        if (backup) {
+            int attempts = 0;
+            do {
+                rc = sqlite3_backup_step(backup, -1);
+                if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+                    sqlite3_sleep(kBusyWaitMs);
+            } while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && ++attempts < kBusyRetries);
+            sqlite3_backup_finish(backup);
+        }
+        rc = sqlite3_errcode(target);
+    }
+    sqlite3_close(target);
+    return rc;
+}
+
+} // namespace tesorin::store
