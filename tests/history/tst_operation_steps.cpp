@@ -23,21 +23,6 @@ namespace {
 
 using Operation = std::function<void(store::Database&)>;
 
-QString contents(store::Database& db) {
-    QString text;
-    for (const char* table : {"Movimientos", "Cuentas", "Programa", "\"Registro Usuario\""}) {
-        store::Statement rows = db.prepare(
-            QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
-        text += QLatin1String(table) + QLatin1Char(':');
-        while (rows.step()) {
-            for (int c = 0; c < rows.columnCount(); ++c)
-                text += rows.text(c) + QLatin1Char('|');
-            text += QLatin1Char(';');
-        }
-    }
-    return text;
-}
-
 schedule::ScheduleEntry dailyRent() {
     schedule::ScheduleEntry rent;
     rent.account = QStringLiteral("Alquiler");
@@ -130,19 +115,19 @@ private Q_SLOTS:
         db->exec(QStringLiteral("INSERT INTO Programa (Cuenta, Programa, Importe, Tipo, "
                                 "UltimaFecha) VALUES ('Alquiler', 'Diaria', 100, 'OU', "
                                 "'2024-02-29')"));
-        const QString before = contents(*db);
+        const QString before = test::storedRows(*db);
         operation(*db);
-        const QString after = contents(*db);
+        const QString after = test::storedRows(*db);
         QVERIFY(before != after);
 
         // The history is in the file: a later session undoes it.
         db = area.open();
         QCOMPARE(history::undoCaption(history::stepToUndo(*db)), caption);
         history::undoStep(*db, *history::stepToUndo(*db));
-        QCOMPARE(contents(*db), before);
+        QCOMPARE(test::storedRows(*db), before);
         QVERIFY(!history::stepToUndo(*db));
         history::redoStep(*db, *history::stepToRedo(*db));
-        QCOMPARE(contents(*db), after);
+        QCOMPARE(test::storedRows(*db), after);
     }
 };
 

@@ -13,24 +13,6 @@ using namespace tesorin::history;
 
 namespace {
 
-// Every tracked table's rows, as one text, to compare whole states.
-QString contents(store::Database& db) {
-    QString text;
-    for (const QString& table :
-         {QStringLiteral("Movimientos"), QStringLiteral("Cuentas"), QStringLiteral("Programa"),
-          QStringLiteral("\"Registro Usuario\"")}) {
-        store::Statement rows =
-            db.prepare(QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(table));
-        text += table + QLatin1Char(':');
-        while (rows.step()) {
-            for (int c = 0; c < rows.columnCount(); ++c)
-                text += rows.text(c) + QLatin1Char('|');
-            text += QLatin1Char(';');
-        }
-    }
-    return text;
-}
-
 void inStep(store::Database& db, const QString& name, const QString& sql) {
     store::ChangeStep step(db, name);
     db.exec(sql);
@@ -73,23 +55,23 @@ private Q_SLOTS:
                           test::money("10"), Money());
         test::addMovement(*db, QDate(2026, 1, 2), QStringLiteral("Banco"), QStringLiteral("b"),
                           Money(), test::money("20.5"));
-        const QString before = contents(*db);
+        const QString before = test::storedRows(*db);
         inStep(*db, QStringLiteral("cambiar"), sql);
-        const QString after = contents(*db);
+        const QString after = test::storedRows(*db);
         QVERIFY(before != after);
 
         db.reset();
         db = area.open();
         QCOMPARE(undoCaption(stepToUndo(*db)), QStringLiteral("Deshacer cambiar"));
         undoStep(*db, *stepToUndo(*db));
-        QCOMPARE(contents(*db), before);
+        QCOMPARE(test::storedRows(*db), before);
         QVERIFY(!stepToUndo(*db));
         QCOMPARE(redoCaption(stepToRedo(*db)), QStringLiteral("Rehacer cambiar"));
 
         db.reset();
         db = area.open();
         redoStep(*db, *stepToRedo(*db));
-        QCOMPARE(contents(*db), after);
+        QCOMPARE(test::storedRows(*db), after);
         QVERIFY(!stepToRedo(*db));
         QVERIFY(stepToUndo(*db));
     }
@@ -159,9 +141,9 @@ private Q_SLOTS:
         inStep(*db, QStringLiteral("cambiar"), step);
         auto other = area.open();
         other->exec(since);
-        const QString state = contents(*db);
+        const QString state = test::storedRows(*db);
         QVERIFY_THROWS_EXCEPTION(store::StoreError, undoStep(*db, *stepToUndo(*db)));
-        QCOMPARE(contents(*db), state);
+        QCOMPARE(test::storedRows(*db), state);
         QCOMPARE(stepToUndo(*db)->name, QStringLiteral("cambiar"));
     }
 
@@ -240,17 +222,17 @@ private Q_SLOTS:
         }
         inStep(*db, QStringLiteral("agregar pago"),
                QStringLiteral("INSERT INTO Movimientos (Cuenta) VALUES ('Sueldo')"));
-        const QString withAll = contents(*db);
+        const QString withAll = test::storedRows(*db);
         undoStep(*db, *stepToUndo(*db));
         store::Statement left = db->prepare(QStringLiteral("SELECT count(*) FROM Movimientos"));
         QVERIFY(left.step());
         QCOMPARE(left.int64(0), 2);
         QCOMPARE(stepToUndo(*db)->name, QStringLiteral("importar 2 movimientos"));
         undoStep(*db, *stepToUndo(*db));
-        QCOMPARE(contents(*db).count(QStringLiteral("Nueva")), 0);
+        QCOMPARE(test::storedRows(*db).count(QStringLiteral("Nueva")), 0);
         redoStep(*db, *stepToRedo(*db));
         redoStep(*db, *stepToRedo(*db));
-        QCOMPARE(contents(*db), withAll);
+        QCOMPARE(test::storedRows(*db), withAll);
     }
 };
 

@@ -51,6 +51,21 @@ Money money(const char* plain) {
     return *amount;
 }
 
+QString storedRows(store::Database& db) {
+    QString text;
+    for (const char* table : {"Movimientos", "Cuentas", "Programa", "\"Registro Usuario\""}) {
+        store::Statement rows = db.prepare(
+            QStringLiteral("SELECT rowid, * FROM %1 ORDER BY rowid").arg(QLatin1String(table)));
+        text += QLatin1String(table) + QLatin1Char(':');
+        while (rows.step()) {
+            for (int c = 0; c < rows.columnCount(); ++c)
+                text += rows.text(c) + QLatin1Char('|');
+            text += QLatin1Char(';');
+        }
+    }
+    return text;
+}
+
 void pinLocale(const char* name) {
     QLocale::setDefault(QLocale(QString::fromLatin1(name)));
 }

@@ -31,6 +31,9 @@ qint64 addMovement(store::Database& db, const QDate& date, const QString& accoun
                    const QString& medium = QStringLiteral("Efectivo"));
 void addAccount(store::Database& db, const QString& name, const QString& type);
 Money money(const char* plain); // "1500.5"
+// Every row of the work area's own tables, by rowid, as one text: two states
+// compare whole.
+QString storedRows(store::Database& db);
 
 // Pins the process to es_AR, as every test expects unless it says otherwise.
 void pinLocale(const char* name = "es_AR");
