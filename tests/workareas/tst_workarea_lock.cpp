@@ -224,7 +224,8 @@ private slots:
         const QStringList leftovers{QStringLiteral("NUEVA.MDB.nueva"),
                                     QStringLiteral("NUEVA.MDB.nueva-journal"),
                                     QStringLiteral("vieja.mdb.convirtiendo"),
-                                    QStringLiteral("vieja.mdb.convirtiendo.nueva-journal")};
+                                    QStringLiteral("vieja.mdb.convirtiendo.nueva-journal"),
+                                    QStringLiteral("vieja.mdb.restaurando")};
         const QStringList kept{QStringLiteral("OTRA.MDB"), QStringLiteral("NOTAS.MDB.txt"),
                                QStringLiteral("NUEVA.nueva")};
         for (const QString& name : leftovers + kept)

@@ -10,10 +10,12 @@
 namespace tesorin::workareas {
 
 QStringList removeAbandonedLeftovers(const QString& folder) {
-    // The work area's name, then what is being made of it, then the journal
-    // of that file or of the conversion's own ".nueva".
+    // The work area's name, then what is being made of it (a new work area,
+    // a conversion, a copy about to be restored), then the journal of that
+    // file or of the conversion's own ".nueva".
     static const QRegularExpression leftover(
-        QStringLiteral("^(.+\\.mdb)\\.(nueva|convirtiendo)(\\.nueva)?(-journal|-wal|-shm)?$"),
+        QStringLiteral(
+            "^(.+\\.mdb)\\.(nueva|convirtiendo|restaurando)(\\.nueva)?(-journal|-wal|-shm)?$"),
         QRegularExpression::CaseInsensitiveOption);
     const QDir dir(folder);
     QMap<QString, QStringList> byWorkArea;

@@ -7,7 +7,8 @@ namespace tesorin::workareas {
 
 // Removes from folder what a copy of the program leaves behind when it ends
 // in the middle of making a work area: "<NAME>.MDB.nueva" (a new work area),
-// "<NAME>.MDB.convirtiendo" (a conversion of an old one) and their journals.
+// "<NAME>.MDB.convirtiendo" (a conversion of an old one),
+// "<NAME>.MDB.restaurando" (a copy about to be restored) and their journals.
 // Only files whose work area "<NAME>.MDB" has a free lock go: a running copy
 // making that name holds its lock. Returns the names of the files removed.
 QStringList removeAbandonedLeftovers(const QString& folder);
