@@ -30,13 +30,13 @@ TESORIN_BENCH(undo_posting) {
         add.run();
     }
     long posted = 0;
-    const double ms = bench::medianMs(
-        [&] { history::undoStep(*db, *history::stepToUndo(*db)); }, 5,
-        [&] {
-            const schedule::DuePosting due = schedule::duePosting(*db, kToday);
-            posted = long(due.movements.size());
-            schedule::postDueMovements(*db, due, kToday);
-        });
+    const double ms = bench::medianMs([&] { history::undoStep(*db, *history::stepToUndo(*db)); }, 5,
+                                      [&] {
+                                          const schedule::DuePosting due =
+                                              schedule::duePosting(*db, kToday);
+                                          posted = long(due.movements.size());
+                                          schedule::postDueMovements(*db, due, kToday);
+                                      });
     db->exec(QStringLiteral("DELETE FROM Programa WHERE Detalle = 'Cuota' AND UltimaFecha = "
                             "'2023-12-31'"));
     store::changelog::clear(*db);
