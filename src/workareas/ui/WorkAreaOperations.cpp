@@ -85,49 +85,42 @@ void WorkAreaOperations::nuevaCaja() {
 }
 
 void WorkAreaOperations::abrirCaja() {
-    ProgramState& estado = m_window.state();
     panAbreBase dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI"))
-        return;
-    // Taken before a conversion, so that only this copy converts the file.
-    auto lock = lockToOpen(m_window.parentWindow(), estado, dialog.selectedName());
-    if (!lock || !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
-        return;
-    estado.nombreBase = dialog.selectedName();
-    const bool switched = cambiaDeCaja(WorkAreaSwitch::Open, lock, [this, &estado] {
-        openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
-    });
-    if (!switched)
+    if (dialog.Tag != QLatin1String("SI") ||
+        !switchToChosen(WorkAreaSwitch::Open, dialog.selectedName()))
         return;
     m_window.setButtonsEnabled(true);
     m_window.parentWindow()->setWindowTitle(
-        workAreaWindowCaption(WorkAreaSwitch::Open, estado.nombreBase));
+        workAreaWindowCaption(WorkAreaSwitch::Open, m_window.state().nombreBase));
     m_window.workAreaOpened();
 }
 
 void WorkAreaOperations::eligeCaja() {
-    ProgramState& estado = m_window.state();
     panselCuenta dialog(m_window.parentWindow());
     dialog.exec();
-    if (dialog.Tag != QLatin1String("SI"))
-        return;
-    // Taken before a conversion, so that only this copy converts the file.
-    auto lock = lockToOpen(m_window.parentWindow(), estado, dialog.selectedName());
-    if (!lock || !readyToOpen(m_window.parentWindow(), dialog.selectedName()))
-        return;
-    estado.nombreBase = dialog.selectedName();
-    m_window.setWorkAreaPanelCaption(workAreaPanelCaption(estado.nombreBase));
-    const bool switched = cambiaDeCaja(WorkAreaSwitch::Choose, lock, [this, &estado] {
-        openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
-    });
     // The buttons keep their state: after a close they stay disabled until a
     // work area is created or opened from the menu.
-    if (!switched)
+    if (dialog.Tag != QLatin1String("SI") ||
+        !switchToChosen(WorkAreaSwitch::Choose, dialog.selectedName()))
         return;
     m_window.parentWindow()->setWindowTitle(
-        workAreaWindowCaption(WorkAreaSwitch::Choose, estado.nombreBase));
+        workAreaWindowCaption(WorkAreaSwitch::Choose, m_window.state().nombreBase));
     m_window.workAreaOpened();
+}
+
+bool WorkAreaOperations::switchToChosen(WorkAreaSwitch how, const QString& name) {
+    ProgramState& estado = m_window.state();
+    // Taken before a conversion, so that only this copy converts the file.
+    auto lock = lockToOpen(m_window.parentWindow(), estado, name);
+    if (!lock || !readyToOpen(m_window.parentWindow(), name))
+        return false;
+    estado.nombreBase = name;
+    if (how == WorkAreaSwitch::Choose)
+        m_window.setWorkAreaPanelCaption(workAreaPanelCaption(name));
+    return cambiaDeCaja(how, lock, [this, &estado] {
+        openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
+    });
 }
 
 void WorkAreaOperations::cerrarCaja() {

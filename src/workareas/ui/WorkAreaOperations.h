@@ -47,6 +47,9 @@ private:
     // Runs cambia; on success lock becomes the current work area's lock.
     bool cambiaDeCaja(WorkAreaSwitch how, std::shared_ptr<WorkAreaLock> lock,
                       const std::function<void()>& cambia);
+    // Switches to a work area chosen in a list ("Abrir", the panel): its lock
+    // first, then the offer to convert an old one, then the switch.
+    bool switchToChosen(WorkAreaSwitch how, const QString& name);
 
     WorkAreaWindow& m_window;
 };
