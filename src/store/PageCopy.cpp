@@ -1,6 +1,11 @@
 #include "store/PageCopy.h"
 
+#include <QFile>
+
 #include <sqlite3.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tesorin::store {
 
@@ -13,10 +18,12 @@ constexpr int kBusyWaitMs = 100;
 
 } // namespace
 
-int copyPages(sqlite3* source, const QString& path) {
+int copyPages(sqlite3* source, const QString& path, CopySync sync) {
     sqlite3* target = nullptr;
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &target,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK && sync == CopySync::ByCaller)
+        rc = sqlite3_exec(target, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
         if (backup) {
@@ -32,6 +39,14 @@ int copyPages(sqlite3* source, const QString& path) {
     }
     sqlite3_close(target);
     return rc;
+}
+
+bool syncToDisk(const QString& path) {
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    const bool synced = ::fsync(file) == 0;
+    return ::close(file) == 0 && synced;
 }
 
 } // namespace tesorin::store

@@ -1,5 +1,7 @@
 #include "backups/core/CopyCheck.h"
 
+#include "store/Database.h"
+#include "store/PageCopy.h"
 #include "store/Quote.h"
 
 #include <QFile>
@@ -8,6 +10,9 @@
 
 namespace tesorin::backups {
 
+namespace {
+
+// Counts the rows of every table of db. Returns the SQLite result code.
 int countRows(sqlite3* db, RowCounts& counts) {
     sqlite3_stmt* tables = nullptr;
     int rc = sqlite3_prepare_v2(
@@ -31,6 +36,21 @@ int countRows(sqlite3* db, RowCounts& counts) {
         if (rc == SQLITE_OK)
             rc = finalized;
     }
+    return rc;
+}
+
+} // namespace
+
+int copyCounted(store::Database& source, const QString& path, RowCounts& counts,
+                store::CopySync sync) {
+    // Reading the pages through a memory map spares copying each one into
+    // the page cache.
+    source.exec(QStringLiteral("PRAGMA mmap_size = 1073741824"));
+    source.exec(QStringLiteral("BEGIN"));
+    int rc = countRows(source.handle(), counts);
+    if (rc == SQLITE_OK)
+        rc = store::copyPages(source.handle(), path, sync);
+    source.exec(QStringLiteral("COMMIT"));
     return rc;
 }
 

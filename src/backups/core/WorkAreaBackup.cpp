@@ -15,6 +15,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <future>
 
 namespace tesorin::backups {
 
@@ -89,15 +90,8 @@ QString backupWorkArea(const QString& workAreaName) {
     RowCounts counts;
     int rc = SQLITE_OK;
     try {
-        const auto source = store::Database::OpenDatabase(workAreaName);
-        // The counts and the pages come from one read transaction, so they
-        // describe the same moment of the work area.
-        source->exec(QStringLiteral("PRAGMA mmap_size = 1073741824"));
-        source->exec(QStringLiteral("BEGIN"));
-        rc = countRows(source->handle(), counts);
-        if (rc == SQLITE_OK)
-            rc = store::copyPages(source->handle(), partial);
-        source->exec(QStringLiteral("COMMIT"));
+        rc = copyCounted(*store::Database::OpenDatabase(workAreaName), partial, counts,
+                         store::CopySync::ByCaller);
     } catch (const StoreError& failure) {
         removeDatabaseFile(partial);
         throw StoreError(
@@ -111,7 +105,15 @@ QString backupWorkArea(const QString& workAreaName) {
     }
     if (copyWrittenHook())
         copyWrittenHook()(partial);
+    // The copy goes to the disk while it is checked: on two cores the two
+    // take the time of the longer one.
+    auto synced = std::async(std::launch::async, [&partial] { return store::syncToDisk(partial); });
     const QString problem = checkCopy(partial, counts);
+    const bool onDisk = synced.get();
+    if (!onDisk) {
+        removeDatabaseFile(partial);
+        fail(workAreaName, writeFailure(SQLITE_IOERR, folder), SQLITE_IOERR);
+    }
     if (!problem.isEmpty()) {
         removeDatabaseFile(partial);
         fail(

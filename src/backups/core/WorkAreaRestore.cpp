@@ -2,7 +2,6 @@
 
 #include "backups/core/CopyCheck.h"
 #include "store/Database.h"
-#include "store/PageCopy.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -33,12 +32,7 @@ QString stage(const QString& workAreaPath, const QString& copyPath) {
     int rc = SQLITE_OK;
     try {
         // Opening it as a work area tells a copy from any other file.
-        const auto copy = store::Database::openFile(copyPath, copyName);
-        copy->exec(QStringLiteral("BEGIN"));
-        rc = countRows(copy->handle(), counts);
-        if (rc == SQLITE_OK)
-            rc = store::copyPages(copy->handle(), staged);
-        copy->exec(QStringLiteral("COMMIT"));
+        rc = copyCounted(*store::Database::openFile(copyPath, copyName), staged, counts);
     } catch (const StoreError& failure) {
         removeDatabaseFile(staged);
         throw StoreError(QStringLiteral("No se puede restaurar la copia «%1». %2")
