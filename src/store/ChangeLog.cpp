@@ -72,6 +72,10 @@ bool isDerivedColumn(const QString& table, const QString& column) {
            column.compare(QLatin1String("Saldo"), Qt::CaseInsensitive) == 0;
 }
 
+bool hasTable(Database& db, const QString& table) {
+    return tableExists(db, QStringLiteral("main"), QStringLiteral("table"), table);
+}
+
 QString logTable(const QString& table) {
     return QLatin1String(kStepTable) + QLatin1Char(' ') + table;
 }
@@ -93,10 +97,10 @@ void install(Database& db) {
                            "Copia TEXT)")
                 .arg(QLatin1String(kStepTable)));
     for (const QString& table : trackedTables()) {
-        if (!tableExists(db, QStringLiteral("main"), QStringLiteral("table"), table))
+        if (!hasTable(db, table))
             continue;
         const QString log = logTable(table);
-        if (!tableExists(db, QStringLiteral("main"), QStringLiteral("table"), log)) {
+        if (!hasTable(db, log)) {
             // Images keep their values as stored: the columns have no type.
             QString columns;
             for (const QString& column : columnsOf(db, table))
@@ -118,12 +122,11 @@ void install(Database& db) {
 }
 
 void clear(Database& db) {
-    if (!tableExists(db, QStringLiteral("main"), QStringLiteral("table"),
-                     QLatin1String(kStepTable)))
+    if (!hasTable(db, QLatin1String(kStepTable)))
         return;
     db.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(kStepTable)));
     for (const QString& table : trackedTables()) {
-        if (tableExists(db, QStringLiteral("main"), QStringLiteral("table"), logTable(table)))
+        if (hasTable(db, logTable(table)))
             db.exec(QStringLiteral("DELETE FROM %1").arg(quotedIdentifier(logTable(table))));
     }
 }
@@ -135,11 +138,8 @@ namespace {
 // Runs fn for the log of every tracked table this file has.
 template <typename Fn> void forEachLog(Database& db, Fn fn) {
     for (const QString& table : changelog::trackedTables()) {
-        Statement exists = db.prepare(QStringLiteral(
-            "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
-        exists.bindText(1, changelog::logTable(table));
-        if (exists.step())
-            fn(QLatin1Char('"') + changelog::logTable(table) + QLatin1Char('"'));
+        if (changelog::hasTable(db, changelog::logTable(table)))
+            fn(quotedIdentifier(changelog::logTable(table)));
     }
 }
 
@@ -166,10 +166,10 @@ ChangeStep::~ChangeStep() = default;
 
 std::int64_t ChangeStep::rowsAdded(const QString& table) {
     Statement count = m_db.prepare(
-        QStringLiteral("SELECT count(*) FROM \"%1\" f WHERE h_paso = ?1 AND h_lado = 1 AND NOT "
-                       "EXISTS (SELECT 1 FROM \"%1\" b WHERE b.h_paso = ?1 AND b.h_fila = "
-                       "f.h_fila AND b.h_lado = 0)")
-            .arg(changelog::logTable(table)));
+        QStringLiteral("SELECT count(*) FROM %1 f WHERE h_paso = ?1 AND h_lado = 1 AND NOT EXISTS "
+                       "(SELECT 1 FROM %1 b WHERE b.h_paso = ?1 AND b.h_fila = f.h_fila AND "
+                       "b.h_lado = 0)")
+            .arg(quotedIdentifier(changelog::logTable(table))));
     count.bindInt64(1, m_id);
     return count.step() ? count.int64(0) : 0;
 }

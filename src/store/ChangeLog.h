@@ -42,6 +42,8 @@ constexpr int kKeptSteps = 100;
 void install(Database& db);
 // Empties the history (a new work area starts with none).
 void clear(Database& db);
+// Whether the file has a table of that name (in any letter case).
+bool hasTable(Database& db, const QString& table);
 // The columns of a table, in their order.
 QStringList columnsOf(Database& db, const QString& table);
 // The columns of a tracked table's log that hold the row's images: the

@@ -15,15 +15,8 @@ using store::quotedIdentifier;
 using store::Statement;
 namespace changelog = store::changelog;
 
-bool hasTable(Database& db, const QString& name) {
-    Statement query = db.prepare(QStringLiteral(
-        "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
-    query.bindText(1, name);
-    return query.step();
-}
-
 std::optional<HistoryStep> findStep(Database& db, const char* where) {
-    if (!db.handle() || !hasTable(db, QLatin1String(changelog::kStepTable)))
+    if (!db.handle() || !changelog::hasTable(db, QLatin1String(changelog::kStepTable)))
         return std::nullopt;
     Statement query = db.prepare(
         QStringLiteral("SELECT Paso, Nombre, Copia FROM Historial %1").arg(QLatin1String(where)));
@@ -145,7 +138,7 @@ std::optional<std::int64_t> applyStep(Database& db, const HistoryStep& step, boo
     db.exec(QStringLiteral("DELETE FROM PasoActual"));
     std::optional<std::int64_t> movement;
     for (const QString& table : changelog::trackedTables()) {
-        if (!hasTable(db, table) || !hasTable(db, changelog::logTable(table)))
+        if (!changelog::hasTable(db, table) || !changelog::hasTable(db, changelog::logTable(table)))
             continue;
         TableRestorer restorer(db, table);
         const std::vector<RowChange> changes = rowChanges(db, restorer.log(), step.id);
