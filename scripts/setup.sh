@@ -16,6 +16,7 @@ tesorin_packages=(
     qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
     libofx-dev libxlsxwriter-dev unzip
     mdbtools-dev mdbtools
+    locales
 )
 
 tesorin_install_packages() {
@@ -35,6 +36,27 @@ tesorin_install_packages() {
     fi
 }
 
+# The tests run in the locales of the program's users (decimal comma) and in
+# two others; a locale that is not generated would silently fall back to C.
+tesorin_locales=(es_AR.UTF-8 es_ES.UTF-8 de_DE.UTF-8)
+
+tesorin_generate_locales() {
+    local missing=()
+    local name
+    for name in "${tesorin_locales[@]}"; do
+        locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || missing+=("$name")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        for name in "${missing[@]}"; do
+            $sudo sed -i "s/^# *\(${name} UTF-8\)/\1/" /etc/locale.gen
+            grep -qx "${name} UTF-8" /etc/locale.gen || echo "${name} UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+        done
+        $sudo locale-gen >/dev/null
+    fi
+}
+
 tesorin_build() {
     if [ ! -f "$TESORIN_BUILD/build.ninja" ]; then
         # TESORIN_CMAKE_ARGS gives another kind of build (the CI's sanitizer build).
@@ -45,4 +67,5 @@ tesorin_build() {
 }
 
 tesorin_install_packages
+tesorin_generate_locales
 tesorin_build
