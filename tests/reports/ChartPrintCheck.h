@@ -21,7 +21,8 @@ inline void answerSaveAsPdf(ModalDriver& driver, const QString& path) {
     });
 }
 
-// The text of a PDF file as pdftotext reads it; empty when the tool is missing.
+// The text of a PDF file as pdftotext reads it (scripts/setup.sh installs it);
+// empty when the tool is missing, which fails the check that reads it.
 inline QString pdfText(const QString& path) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (tool.isEmpty())
