@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/Dialect.h"
+#include "store/Durability.h"
 #include "store/FileKind.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
@@ -48,6 +49,8 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
     std::unique_ptr<Database> opened(new Database(db, path, displayName));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
+    if (!readOnly)
+        makeCommitsDurable(db, displayName);
     dialect::registerFunctions(db);
     // Reading the catalogue is what tells a database from any other file.
     checkWorkAreaTables(db, displayName);

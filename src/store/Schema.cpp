@@ -1,5 +1,6 @@
 #include "store/Schema.h"
 
+#include "store/Durability.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
 
@@ -121,7 +122,9 @@ void createWorkAreaFile(const QString& path) {
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK) {
         char* error = nullptr;
-        rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
             rc = sqlite3_exec(db, kCreateTables, nullptr, nullptr, &error);
         if (rc == SQLITE_OK)
@@ -133,6 +136,11 @@ void createWorkAreaFile(const QString& path) {
     sqlite3_close(db);
     if (rc == SQLITE_OK && !QFile::rename(partial, path)) {
         QFile::remove(partial);
+        throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(displayName));
+    }
+    // A new file is only made once its name is on the disk too.
+    if (rc == SQLITE_OK && !syncFolderOf(path)) {
+        QFile::remove(path);
         throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(displayName));
     }
     if (rc != SQLITE_OK) {

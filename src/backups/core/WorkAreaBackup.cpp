@@ -5,6 +5,7 @@
 #include "backups/core/CopyCheck.h"
 #include "base/Clock.h"
 #include "store/Database.h"
+#include "store/Durability.h"
 #include "store/PageCopy.h"
 #include "store/StoreError.h"
 
@@ -125,6 +126,7 @@ QString backupWorkArea(const QString& workAreaName) {
         removeDatabaseFile(partial);
         fail(workAreaName, writeFailure(SQLITE_CANTOPEN, folder), SQLITE_CANTOPEN);
     }
+    store::syncFolderOf(finalPath);
     rotateBackups(workAreaName);
     return finalPath;
 }

@@ -2,6 +2,7 @@
 
 #include "backups/core/CopyCheck.h"
 #include "store/Database.h"
+#include "store/Durability.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -92,6 +93,7 @@ std::optional<RestoreStep> restoreBackup(const QString& workAreaName, const QStr
                            "estaba.")
                 .arg(workAreaName));
     }
+    store::syncFolderOf(target);
     hooks.openConnections();
     return step;
 }

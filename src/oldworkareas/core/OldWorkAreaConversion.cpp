@@ -4,6 +4,7 @@
 #include "oldworkareas/core/JetFile.h"
 #include "oldworkareas/core/OldFile.h"
 #include "oldworkareas/core/TableCopy.h"
+#include "store/Durability.h"
 #include "store/Schema.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
@@ -184,6 +185,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
                                        SQLITE_OPEN_READWRITE, nullptr);
         if (rc != SQLITE_OK)
             store::throwSqlite(connection.db, rc, displayName, store::StoreStep::Create);
+        store::makeCommitsDurable(connection.db, displayName);
         TableCopy copy(old, connection.db, displayName, hooks.progress);
         const CopyTotals totals = copy.copyAll(oldTables);
         step(ConversionStep::Written);
