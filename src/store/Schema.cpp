@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/Durability.h"
+#include "store/OwnerOnlyFiles.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
 
@@ -117,6 +118,8 @@ void createWorkAreaFile(const QString& path) {
         throw StoreError(QStringLiteral("El archivo «%1» ya existe.").arg(displayName));
     const QString partial = path + QStringLiteral(".nueva");
     QFile::remove(partial);
+    if (!createOwnerOnlyFile(partial))
+        throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(displayName));
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(partial.toUtf8().constData(), &db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

@@ -5,6 +5,7 @@
 #include "oldworkareas/core/OldFile.h"
 #include "oldworkareas/core/TableCopy.h"
 #include "store/Durability.h"
+#include "store/OwnerOnlyFiles.h"
 #include "store/Schema.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
@@ -193,7 +194,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
         connection.close();
         step(ConversionStep::Checked);
 
-        if (!kept.exists() && !QDir().mkpath(kept.path()))
+        if (!store::makeOwnerOnlyFolder(kept.path()))
             throw store::StoreError(
                 QStringLiteral("La caja %1 no se convirtió: no se pudo crear la carpeta «%2».")
                     .arg(displayName, kKeptFolder));
@@ -212,6 +213,9 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
                                "su lugar.")
                     .arg(displayName));
         syncFolder(info.dir().path());
+        // The kept original is the user's old file: once it is only there, it
+        // is readable by its owner alone, like every work area.
+        store::restrictToOwner(keptPath);
 
         ConversionReport report;
         report.fileName = displayName;
