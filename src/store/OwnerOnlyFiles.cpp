@@ -23,9 +23,15 @@ bool restrictToOwner(const QString& path) {
 }
 
 bool makeOwnerOnlyFolder(const QString& path) {
-    if (!QDir().mkpath(path))
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    const bool existed = ::stat(name.constData(), &info) == 0;
+    if (existed ? !S_ISDIR(info.st_mode) : !QDir().mkpath(path))
         return false;
-    return ::chmod(QFile::encodeName(path).constData(), 0700) == 0;
+    // A folder that was there keeps what its owner may do with it (one made
+    // read-only stays so); only the others lose their access.
+    const mode_t mode = existed ? (info.st_mode & 0700) : 0700;
+    return ::chmod(name.constData(), mode) == 0;
 }
 
 } // namespace tesorin::store

@@ -13,8 +13,9 @@ namespace tesorin::store {
 [[nodiscard]] bool createOwnerOnlyFile(const QString& path);
 // Gives an existing file mode 0600.
 bool restrictToOwner(const QString& path);
-// Makes the folder (and its parents) when missing and gives it mode 0700.
-// False when it cannot be made.
+// Makes the folder (and its parents) when missing, with mode 0700; an
+// existing folder loses the access of group and others. False when it
+// cannot be made.
 [[nodiscard]] bool makeOwnerOnlyFolder(const QString& path);
 
 } // namespace tesorin::store
