@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tesorin needs (only the missing ones) and builds
-# it with CMake + Ninja in Release. Sourced by run.sh, test.sh and bench.sh.
+# it with CMake + Ninja in Release. Sourced by run.sh, test.sh and bench.sh;
+# with TESORIN_CONFIGURE_ONLY=1 it stops once the build is configured (CI's
+# cheap checks come before the build).
 set -euo pipefail
 
 TESORIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -9,7 +11,7 @@ TESORIN_BUILD="${TESORIN_BUILD:-$TESORIN_ROOT/build}"
 export CCACHE_BASEDIR="$TESORIN_ROOT"
 
 tesorin_packages=(
-    g++ cmake ninja-build pkg-config ccache clang-format git
+    g++ cmake ninja-build pkg-config ccache clang-format clang libclang-rt-14-dev git
     qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
@@ -57,15 +59,18 @@ tesorin_generate_locales() {
     fi
 }
 
-tesorin_build() {
+tesorin_configure() {
     if [ ! -f "$TESORIN_BUILD/build.ninja" ]; then
-        # TESORIN_CMAKE_ARGS gives another kind of build (the CI's sanitizer build).
+        # TESORIN_CMAKE_ARGS gives another kind of build (the CI's sanitizer
+        # and fuzzing builds).
         # shellcheck disable=SC2086
         cmake -S "$TESORIN_ROOT" -B "$TESORIN_BUILD" -G Ninja ${TESORIN_CMAKE_ARGS:--DCMAKE_BUILD_TYPE=Release}
     fi
-    cmake --build "$TESORIN_BUILD" --parallel "$(nproc)"
 }
 
 tesorin_install_packages
 tesorin_generate_locales
-tesorin_build
+tesorin_configure
+if [ "${TESORIN_CONFIGURE_ONLY:-0}" != 1 ]; then
+    cmake --build "$TESORIN_BUILD" --parallel "$(nproc)"
+fi

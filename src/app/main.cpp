@@ -4,6 +4,7 @@
 #include "base/Regional.h"
 #include "exchange/core/ExchangeCommand.h"
 #include "oldworkareas/core/ConvertCommand.h"
+#include "store/OwnerOnlyFiles.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
         nullptr, tesorin::store::inspectProgramFolder(QCoreApplication::applicationDirPath()),
         tesorin::store::userDataFolder());
     const QString folder = choice.folder;
-    if (!choice.readOnly && !QDir().mkpath(folder)) {
+    if (!choice.readOnly && !tesorin::store::makeOwnerOnlyFolder(folder)) {
         tesorin::ui::MessageBoxes::critical(
             nullptr, QStringLiteral("Error"),
             QStringLiteral("No se pudo crear la carpeta de las cajas %1.")

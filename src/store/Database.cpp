@@ -1,9 +1,11 @@
 #include "store/Database.h"
 
 #include "store/Dialect.h"
+#include "store/Durability.h"
 #include "store/FileKind.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
+#include "store/SchemaVersion.h"
 #include "store/SqliteError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -20,7 +22,11 @@ constexpr int kBusyTimeoutMs = 3000;
 } // namespace
 
 std::unique_ptr<Database> Database::OpenDatabase(const QString& bareName) {
-    return openFile(resolveWorkArea(bareName), bareName, workAreasReadOnly());
+    std::unique_ptr<Database> opened =
+        openFile(resolveWorkArea(bareName), bareName, workAreasReadOnly());
+    if (!workAreasReadOnly())
+        bringToCurrentSchema(*opened);
+    return opened;
 }
 
 std::unique_ptr<Database> Database::openFile(const QString& path, const QString& displayName,
@@ -48,9 +54,12 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
     std::unique_ptr<Database> opened(new Database(db, path, displayName));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
+    if (!readOnly)
+        makeCommitsDurable(db, displayName);
     dialect::registerFunctions(db);
     // Reading the catalogue is what tells a database from any other file.
     checkWorkAreaTables(db, displayName);
+    refuseNewerSchema(db, displayName);
     return opened;
 }
 

@@ -1,4 +1,5 @@
 #include "store/PageCopy.h"
+#include "store/OwnerOnlyFiles.h"
 
 #include <QFile>
 
@@ -19,6 +20,8 @@ constexpr int kBusyWaitMs = 100;
 } // namespace
 
 int copyPages(sqlite3* source, const QString& path, CopySync sync) {
+    if (!createOwnerOnlyFile(path))
+        return SQLITE_CANTOPEN;
     sqlite3* target = nullptr;
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &target,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

@@ -1,5 +1,8 @@
 #include "store/Schema.h"
 
+#include "store/Durability.h"
+#include "store/OwnerOnlyFiles.h"
+#include "store/SchemaVersion.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
 
@@ -116,14 +119,21 @@ void createWorkAreaFile(const QString& path) {
         throw StoreError(QStringLiteral("El archivo «%1» ya existe.").arg(displayName));
     const QString partial = path + QStringLiteral(".nueva");
     QFile::remove(partial);
+    if (!createOwnerOnlyFile(partial))
+        throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(displayName));
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(partial.toUtf8().constData(), &db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK) {
         char* error = nullptr;
-        rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
             rc = sqlite3_exec(db, kCreateTables, nullptr, nullptr, &error);
+        const QByteArray version = "PRAGMA user_version = " + QByteArray::number(kSchemaVersion);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, version.constData(), nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
             rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_free(error);
@@ -133,6 +143,11 @@ void createWorkAreaFile(const QString& path) {
     sqlite3_close(db);
     if (rc == SQLITE_OK && !QFile::rename(partial, path)) {
         QFile::remove(partial);
+        throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(displayName));
+    }
+    // A new file is only made once its name is on the disk too.
+    if (rc == SQLITE_OK && !syncFolderOf(path)) {
+        QFile::remove(path);
         throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(displayName));
     }
     if (rc != SQLITE_OK) {

@@ -5,6 +5,8 @@
 #include "backups/core/CopyCheck.h"
 #include "base/Clock.h"
 #include "store/Database.h"
+#include "store/Durability.h"
+#include "store/OwnerOnlyFiles.h"
 #include "store/PageCopy.h"
 #include "store/StoreError.h"
 
@@ -81,7 +83,7 @@ QString freeCopyPath(const QString& workAreaName, const QDateTime& taken) {
 
 QString backupWorkArea(const QString& workAreaName) {
     const QString folder = backupFolder();
-    if (!QDir().mkpath(folder))
+    if (!store::makeOwnerOnlyFolder(folder))
         fail(workAreaName, writeFailure(SQLITE_CANTOPEN, folder), SQLITE_CANTOPEN);
     removeLeftovers(workAreaName);
     const QString finalPath = freeCopyPath(workAreaName, clock::now().toLocalTime());
@@ -125,6 +127,7 @@ QString backupWorkArea(const QString& workAreaName) {
         removeDatabaseFile(partial);
         fail(workAreaName, writeFailure(SQLITE_CANTOPEN, folder), SQLITE_CANTOPEN);
     }
+    store::syncFolderOf(finalPath);
     rotateBackups(workAreaName);
     return finalPath;
 }

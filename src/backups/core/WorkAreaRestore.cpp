@@ -2,6 +2,7 @@
 
 #include "backups/core/CopyCheck.h"
 #include "store/Database.h"
+#include "store/Durability.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -82,6 +83,8 @@ std::optional<RestoreStep> restoreBackup(const QString& workAreaName, const QStr
         throw;
     }
     hooks.closeConnections();
+    // The work area keeps the mode its file had.
+    QFile::setPermissions(staged, QFileInfo(target).permissions());
     // One rename: the work area is either all the old file or all the copy.
     if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) !=
         0) {
@@ -92,6 +95,7 @@ std::optional<RestoreStep> restoreBackup(const QString& workAreaName, const QStr
                            "estaba.")
                 .arg(workAreaName));
     }
+    store::syncFolderOf(target);
     hooks.openConnections();
     return step;
 }

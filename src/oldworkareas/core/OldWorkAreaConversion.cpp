@@ -4,6 +4,8 @@
 #include "oldworkareas/core/JetFile.h"
 #include "oldworkareas/core/OldFile.h"
 #include "oldworkareas/core/TableCopy.h"
+#include "store/Durability.h"
+#include "store/OwnerOnlyFiles.h"
 #include "store/Schema.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
@@ -190,6 +192,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
                                        SQLITE_OPEN_READWRITE, nullptr);
         if (rc != SQLITE_OK)
             store::throwSqlite(connection.db, rc, displayName, store::StoreStep::Create);
+        store::makeCommitsDurable(connection.db, displayName);
         TableCopy copy(old, connection.db, displayName, hooks.progress);
         const CopyTotals totals = copy.copyAll(oldTables);
         step(ConversionStep::Written);
@@ -197,7 +200,7 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
         connection.close();
         step(ConversionStep::Checked);
 
-        if (!kept.exists() && !QDir().mkpath(kept.path()))
+        if (!store::makeOwnerOnlyFolder(kept.path()))
             throw store::StoreError(
                 QStringLiteral("La caja %1 no se convirtió: no se pudo crear la carpeta «%2».")
                     .arg(displayName, kKeptFolder));
@@ -216,6 +219,9 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
                                "su lugar.")
                     .arg(displayName));
         syncFolder(info.dir().path());
+        // The kept original is the user's old file: once it is only there, it
+        // is readable by its owner alone, like every work area.
+        store::restrictToOwner(keptPath);
 
         ConversionReport report;
         report.fileName = displayName;

@@ -1,5 +1,6 @@
 #include "workareas/core/StrandedWorkAreas.h"
 
+#include "store/OwnerOnlyFiles.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ QString strandedQuestion(const QString& programFolder, const QString& dataFolder
 
 StrandedCopy copyStrandedWorkAreas(const QString& from, const QStringList& names,
                                    const QString& to) {
-    if (!QDir().mkpath(to))
+    if (!store::makeOwnerOnlyFolder(to))
         throw store::StoreError(
             QStringLiteral("No se pudo crear la carpeta de datos %1.").arg(native(to)));
     const QDir source(from);
@@ -68,6 +69,8 @@ StrandedCopy copyStrandedWorkAreas(const QString& from, const QStringList& names
                 throw store::StoreError(
                     QStringLiteral("No se pudo copiar la caja %1 a %2.").arg(name, native(to)));
             }
+            // A copy keeps the original's mode, which may let others read it.
+            store::restrictToOwner(target.filePath(file));
         }
         copy.copied.append(name);
     }

@@ -2,6 +2,7 @@
 
 #include "store/ChangeLog.h"
 #include "store/Database.h"
+#include "store/Durability.h"
 #include "store/PageCopy.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
@@ -63,6 +64,8 @@ void createWorkAreaCopy(const QString& templateName, const QString& newName) {
         copy->Close();
         if (!QFile::rename(partial, finalPath))
             throw StoreError(QStringLiteral("No se pudo crear el archivo «%1».").arg(newName));
+        // The new name reaches the disk before the work area is said made.
+        store::syncFolderOf(finalPath);
     } catch (const StoreError& failure) {
         removePartial(partial);
         // Room running out while the copy is trimmed is still the new work

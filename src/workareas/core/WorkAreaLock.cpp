@@ -1,5 +1,6 @@
 #include "workareas/core/WorkAreaLock.h"
 
+#include "store/OwnerOnlyFiles.h"
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -20,6 +21,7 @@ std::unique_ptr<WorkAreaLock> WorkAreaLock::take(const QString& workAreaPath) {
     // stale, never one that is merely old.
     file->setStaleLockTime(0);
     if (file->tryLock(0)) {
+        store::restrictToOwner(lock->m_lockPath);
         lock->m_file = std::move(file);
         return lock;
     }
