@@ -16,8 +16,9 @@ namespace {
 
 struct MenuItem {
     const char* name;
-    // Null for a separator line; '&' marks the mnemonic, which no other item
-    // of the same menu has.
+    // Null for a separator line. The items the program always had keep their
+    // captions; each item added since has a mnemonic ('&') that no other item
+    // of its menu uses.
     const char* caption;
     const char* shortcuts = nullptr; // "Ctrl+Y; Ctrl+Shift+Z": the first one is shown
 };
@@ -31,40 +32,40 @@ struct Menu {
 const Menu kMenus[] = {
     {"menuArchivo",
      "&Archivo",
-     {{"menuArcNueva", "&Nueva cuenta de caja"},
-      {"menuArcCierra", "&Cerrar cuenta de caja"},
-      {"menuArcAbrir", "&Abrir cuenta de caja"},
+     {{"menuArcNueva", "Nueva cuenta de caja"},
+      {"menuArcCierra", "Cerrar cuenta de caja"},
+      {"menuArcAbrir", "Abrir cuenta de caja"},
       {"menuArcTitular", "&Datos del titular..."},
       {"menuArcRestaurar", "&Restaurar copia de seguridad..."},
       {"MenuNada0", nullptr},
       {"menuArcImportar", "&Importar movimientos..."},
       {"menuArcExportar", "&Exportar movimientos..."},
       {"menuNadaIntercambio", nullptr},
-      {"menuArcSalir", "&Salir"}}},
+      {"menuArcSalir", "Salir"}}},
     {"menuEdicion",
      "&Edición",
-     {{"menuCopiarRegistro", "&Copiar Registro"},
-      {"menuBuscaReg", "&Buscar Registro"},
+     {{"menuCopiarRegistro", "Copiar Registro"},
+      {"menuBuscaReg", "Buscar Registro"},
       {"menuNadaaaa", nullptr},
-      {"menuDeshacer", "&Deshacer", "Ctrl+Z"},
+      {"menuDeshacer", "Deshacer", "Ctrl+Z"},
       {"menuRehacer", "&Rehacer", "Ctrl+Y; Ctrl+Shift+Z"}}},
     {"menuMovimientos",
      "&Movimientos",
-     {{"menuMovPago", "Nuevo &Pago"},
-      {"menuMovIngreso", "Nuevo &Ingreso"},
+     {{"menuMovPago", "Nuevo Pago"},
+      {"menuMovIngreso", "Nuevo Ingreso"},
       {"menuNada1", nullptr},
-      {"menuMovBorrar", "&Borrar movimiento"},
-      {"menuMovBuscar", "B&uscar movimiento"},
+      {"menuMovBorrar", "Borrar movimiento"},
+      {"menuMovBuscar", "Buscar movimiento"},
       {"menuNada2", nullptr},
-      {"menuMovProgramados", "&Movimientos programados..."}}},
+      {"menuMovProgramados", "Movimientos programados..."}}},
     {"menuInformes",
      "&Informes",
-     {{"menuInfEstado", "&Estado de cuenta"},
-      {"menuInfSumas", "&Sumas y saldos de cuentas"},
+     {{"menuInfEstado", "Estado de cuenta"},
+      {"menuInfSumas", "Sumas y saldos de cuentas"},
       {"menuNada3", nullptr},
-      {"menuInfMens", "&Gráfico y Resumen mensual"},
-      {"menuInfGraficoCta", "Gráfico y Resumen &anual"}}},
-    {"menuAyuda", "A&yuda", {{"menuAyuAcerca", "&Acerca de..."}}},
+      {"menuInfMens", "Gráfico y Resumen mensual"},
+      {"menuInfGraficoCta", "Gráfico y Resumen anual"}}},
+    {"menuAyuda", "A&yuda", {{"menuAyuAcerca", "Acerca de..."}}},
 };
 
 // Items that act on the grid's current movement.

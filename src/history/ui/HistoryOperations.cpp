@@ -34,8 +34,9 @@ HistoryOperations::ItemStates HistoryOperations::itemStates() {
             redo.reset();
         }
     }
-    // Each item's mnemonic is its first letter.
-    return {u'&' + history::undoCaption(undo), u'&' + history::redoCaption(redo), undo.has_value(),
+    // "Deshacer" keeps the caption it always had; "Rehacer", added beside it,
+    // has its first letter as mnemonic.
+    return {history::undoCaption(undo), u'&' + history::redoCaption(redo), undo.has_value(),
             redo.has_value()};
 }
 

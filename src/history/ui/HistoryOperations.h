@@ -32,7 +32,7 @@ public:
 
     // The two items as the history of the open work area stands.
     struct ItemStates {
-        // "&Deshacer borrar movimiento", or "&Deshacer" with nothing to undo.
+        // "Deshacer borrar movimiento", or "Deshacer" with nothing to undo.
         QString undoCaption;
         QString redoCaption;
         bool canUndo = false;
