@@ -3,9 +3,12 @@
 #include "store/OwnerOnlyFiles.h"
 #include "store/PageCopy.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+
+#include <openssl/evp.h>
+
+#include <memory>
 
 namespace tesorin::backups {
 
@@ -25,7 +28,12 @@ QByteArray fileSha256(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // OpenSSL's digest uses the processor's SHA instructions: several times
+    // the speed of Qt's own, on a file of a hundred megabytes.
+    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> hash(EVP_MD_CTX_new(),
+                                                                       EVP_MD_CTX_free);
+    if (!hash || EVP_DigestInit_ex(hash.get(), EVP_sha256(), nullptr) != 1)
+        return QByteArray();
     QByteArray piece(kPiece, Qt::Uninitialized);
     for (;;) {
         const qint64 read = file.read(piece.data(), kPiece);
@@ -33,9 +41,16 @@ QByteArray fileSha256(const QString& path) {
             return QByteArray();
         if (read == 0)
             break;
-        hash.addData(QByteArrayView(piece.constData(), read));
+        if (EVP_DigestUpdate(hash.get(), piece.constData(), size_t(read)) != 1)
+            return QByteArray();
     }
-    return hash.result().toHex();
+    QByteArray digest(EVP_MAX_MD_SIZE, Qt::Uninitialized);
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(hash.get(), reinterpret_cast<unsigned char*>(digest.data()), &length) !=
+        1)
+        return QByteArray();
+    digest.truncate(length);
+    return digest.toHex();
 }
 
 bool recordChecksum(const QString& copyPath, const QByteArray& digestHex) {
