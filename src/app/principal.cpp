@@ -36,6 +36,9 @@ principal::principal(int splashMs, QWidget* parent) : QMainWindow(parent), m_spl
     setObjectName(QStringLiteral("principal"));
     setWindowIcon(pictures::windowIcon());
     m_data1.setObjectName(QStringLiteral("Data1"));
+    // Set before any work area opens: start-up may leave none open, and a
+    // work area opened later reads this row source.
+    m_data1.setRecordSource(kRowSource);
     m_model = new movements::MovementsModel(m_data1, this);
 
     m_background = new QWidget(this);
@@ -120,7 +123,6 @@ bool principal::Form_Load() {
     showSplash();
     resizea();
     m_data1.setDatabaseName(m_estado.nombreBase);
-    m_data1.setRecordSource(kRowSource);
     refreshView();
     // Once the window is up, the schedules' due movements are offered.
     QTimer::singleShot(0, this, [this] { workAreaOpened(); });
@@ -172,8 +174,11 @@ void principal::resizeEvent(QResizeEvent* event) {
 
 void principal::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         resizea();
+        // A dialog that just closed may have made a step.
+        updateHistoryItems();
+    }
 }
 
 } // namespace tesorin::app

@@ -24,6 +24,10 @@ namespace tesorin::movements {
 class MovementsModel;
 }
 
+namespace tesorin::history {
+class HistoryOperations;
+}
+
 namespace tesorin::app {
 
 using ui::Panel3D;
@@ -116,6 +120,9 @@ private:
     void applyBevels();
     void showTotals(const QString& saldo, const QString& ingresos, const QString& egresos);
     void updateMenuStates();
+    // Names "Deshacer" and "Rehacer" after the steps they would undo and make
+    // again, and enables each only while it has one.
+    void updateHistoryItems();
     void updateButtonStates();
     bool handleHover(QObject* watched, QEvent* event);
     bool isBackground(const QObject* watched) const;
@@ -170,6 +177,9 @@ private:
 
     QSet<QAction*> m_wiredItems;
     bool m_hasCurrentRow = false;
+    history::HistoryOperations* m_history = nullptr;
+    bool m_canUndo = false;
+    bool m_canRedo = false;
     ui::HoverBevels m_bevels{kButtons};
 };
 

@@ -36,6 +36,7 @@ void principal::showNoWorkArea() {
     setButtonsEnabled(false);
     resetTotals();
     setWorkAreaMenusEnabled(false);
+    updateHistoryItems();
 }
 
 void principal::setWorkAreaMenusEnabled(bool enabled) {

@@ -49,13 +49,13 @@ void principal::conectaAcciones() {
     auto* historial = new history::HistoryOperations(*this, this);
     setMenuHandler(QStringLiteral("menuDeshacer"), [historial] { historial->deshacer(); });
     setMenuHandler(QStringLiteral("menuRehacer"), [historial] { historial->rehacer(); });
-    // The items name the step they would undo or make again whenever the
-    // menu opens.
+    m_history = historial;
+    // Steps come and go with every change, refresh and switch of work area;
+    // the items follow whenever the view runs again, the window comes back
+    // from a dialog and the menu opens.
     connect(menuBar()->findChild<QMenu*>(QStringLiteral("menuEdicion")), &QMenu::aboutToShow, this,
-            [this, historial] {
-                menuItem(QStringLiteral("menuDeshacer"))->setText(historial->undoCaption());
-                menuItem(QStringLiteral("menuRehacer"))->setText(historial->redoCaption());
-            });
+            &principal::updateHistoryItems);
+    connect(&m_data1, &store::DataControl::rowsReset, this, &principal::updateHistoryItems);
 
     auto* vista = new movements::ViewOperations(*this, this);
     setButtonAction(3, [vista] { vista->filtrarDatos(); });

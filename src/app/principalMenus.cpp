@@ -1,5 +1,6 @@
 #include "app/panacerca.h"
 #include "app/principal.h"
+#include "history/ui/HistoryOperations.h"
 #include "movements/core/MovementsModel.h"
 
 #include <QAction>
@@ -15,7 +16,9 @@ namespace {
 
 struct MenuItem {
     const char* name;
-    const char* caption;             // null for a separator line
+    // Null for a separator line; '&' marks the mnemonic, which no other item
+    // of the same menu has.
+    const char* caption;
     const char* shortcuts = nullptr; // "Ctrl+Y; Ctrl+Shift+Z": the first one is shown
 };
 
@@ -28,40 +31,40 @@ struct Menu {
 const Menu kMenus[] = {
     {"menuArchivo",
      "&Archivo",
-     {{"menuArcNueva", "Nueva cuenta de caja"},
-      {"menuArcCierra", "Cerrar cuenta de caja"},
-      {"menuArcAbrir", "Abrir cuenta de caja"},
-      {"menuArcTitular", "Datos del titular..."},
-      {"menuArcRestaurar", "Restaurar copia de seguridad..."},
+     {{"menuArcNueva", "&Nueva cuenta de caja"},
+      {"menuArcCierra", "&Cerrar cuenta de caja"},
+      {"menuArcAbrir", "&Abrir cuenta de caja"},
+      {"menuArcTitular", "&Datos del titular..."},
+      {"menuArcRestaurar", "&Restaurar copia de seguridad..."},
       {"MenuNada0", nullptr},
-      {"menuArcImportar", "Importar movimientos..."},
-      {"menuArcExportar", "Exportar movimientos..."},
+      {"menuArcImportar", "&Importar movimientos..."},
+      {"menuArcExportar", "&Exportar movimientos..."},
       {"menuNadaIntercambio", nullptr},
-      {"menuArcSalir", "Salir"}}},
+      {"menuArcSalir", "&Salir"}}},
     {"menuEdicion",
      "&Edición",
-     {{"menuCopiarRegistro", "Copiar Registro"},
-      {"menuBuscaReg", "Buscar Registro"},
+     {{"menuCopiarRegistro", "&Copiar Registro"},
+      {"menuBuscaReg", "&Buscar Registro"},
       {"menuNadaaaa", nullptr},
-      {"menuDeshacer", "Deshacer", "Ctrl+Z"},
-      {"menuRehacer", "Rehacer", "Ctrl+Y; Ctrl+Shift+Z"}}},
+      {"menuDeshacer", "&Deshacer", "Ctrl+Z"},
+      {"menuRehacer", "&Rehacer", "Ctrl+Y; Ctrl+Shift+Z"}}},
     {"menuMovimientos",
      "&Movimientos",
-     {{"menuMovPago", "Nuevo Pago"},
-      {"menuMovIngreso", "Nuevo Ingreso"},
+     {{"menuMovPago", "Nuevo &Pago"},
+      {"menuMovIngreso", "Nuevo &Ingreso"},
       {"menuNada1", nullptr},
-      {"menuMovBorrar", "Borrar movimiento"},
-      {"menuMovBuscar", "Buscar movimiento"},
+      {"menuMovBorrar", "&Borrar movimiento"},
+      {"menuMovBuscar", "B&uscar movimiento"},
       {"menuNada2", nullptr},
-      {"menuMovProgramados", "Movimientos programados..."}}},
+      {"menuMovProgramados", "&Movimientos programados..."}}},
     {"menuInformes",
      "&Informes",
-     {{"menuInfEstado", "Estado de cuenta"},
-      {"menuInfSumas", "Sumas y saldos de cuentas"},
+     {{"menuInfEstado", "&Estado de cuenta"},
+      {"menuInfSumas", "&Sumas y saldos de cuentas"},
       {"menuNada3", nullptr},
-      {"menuInfMens", "Gráfico y Resumen mensual"},
-      {"menuInfGraficoCta", "Gráfico y Resumen anual"}}},
-    {"menuAyuda", "A&yuda", {{"menuAyuAcerca", "Acerca de..."}}},
+      {"menuInfMens", "&Gráfico y Resumen mensual"},
+      {"menuInfGraficoCta", "Gráfico y Resumen &anual"}}},
+    {"menuAyuda", "A&yuda", {{"menuAyuAcerca", "&Acerca de..."}}},
 };
 
 // Items that act on the grid's current movement.
@@ -104,10 +107,28 @@ void principal::updateMenuStates() {
     for (QAction* action : menuBar()->findChildren<QAction*>()) {
         if (action->isSeparator() || action->menu())
             continue;
+        const QString name = action->objectName();
         const bool usable = m_wiredItems.contains(action) &&
-                            (!needsCurrentRow(action->objectName()) || m_hasCurrentRow);
+                            (!needsCurrentRow(name) || m_hasCurrentRow) &&
+                            (name != QLatin1String("menuDeshacer") || m_canUndo) &&
+                            (name != QLatin1String("menuRehacer") || m_canRedo);
         action->setEnabled(usable);
     }
+}
+
+void principal::updateHistoryItems() {
+    if (!m_history)
+        return;
+    const history::HistoryOperations::ItemStates items = m_history->itemStates();
+    m_canUndo = items.canUndo;
+    m_canRedo = items.canRedo;
+    // Only these two: the work-area items keep what a close gave them.
+    QAction* undo = menuItem(QStringLiteral("menuDeshacer"));
+    QAction* redo = menuItem(QStringLiteral("menuRehacer"));
+    undo->setText(items.undoCaption);
+    redo->setText(items.redoCaption);
+    undo->setEnabled(m_wiredItems.contains(undo) && m_canUndo);
+    redo->setEnabled(m_wiredItems.contains(redo) && m_canRedo);
 }
 
 void principal::copiarRegistro() {

@@ -415,12 +415,19 @@ void applySystemLocale() {
 }
 
 QString currency(Money amount) {
+    return currency(MoneySum(amount));
+}
+
+QString currency(MoneySum total) {
     const QLocale loc = locale();
     const int decimals = currencyDecimalsOf(loc);
     const std::int64_t step = powerOfTen(4 - decimals);
-    const std::int64_t rounded = (std::llabs(amount.units()) + step / 2) / step;
+    // Rounded without adding to the magnitude, which may lie near the end of
+    // 64 bits.
+    const std::int64_t magnitude = std::llabs(total.units());
+    const std::int64_t rounded = magnitude / step + (magnitude % step >= step - step / 2 ? 1 : 0);
     // An amount that rounds to zero is shown as zero, never as a negative zero.
-    const bool negative = amount.units() < 0 && rounded != 0;
+    const bool negative = total.units() < 0 && rounded != 0;
 
     // The locale lays out the currency text of 1 or -1; the exact amount
     // then takes the place of that 1. No double is involved, so amounts up

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Money.h"
+#include "base/MoneySum.h"
 
 #include <QDate>
 #include <QLocale>
@@ -23,6 +24,8 @@ void applySystemLocale();
 // The named format "currency": the locale's currency symbol, grouping,
 // decimals and negative form, the value rounded to the locale's decimals.
 QString currency(Money amount);
+// The same for a total, which may go beyond what one amount holds.
+QString currency(MoneySum total);
 
 // The number reading of the amount boxes: digits with the locale's decimal
 // and grouping marks, an optional sign or parentheses, blanks around, and the

@@ -69,7 +69,7 @@ DataControl::Totals DataControl::viewTotals() {
     if (!m_rs)
         return {};
     if (!m_totalsKnown) {
-        const std::vector<Money> sums =
+        const std::vector<MoneySum> sums =
             m_rs->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
         m_totals = {sums[0], sums[1]};
         m_totalsKnown = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Money.h"
+#include "base/MoneySum.h"
 
 #include <QObject>
 #include <QString>
@@ -45,11 +45,11 @@ public:
     void setCurrentRow(long row); // announces Reposition
 
     struct Totals {
-        Money income;
-        Money expense;
+        MoneySum income;
+        MoneySum expense;
     };
-    // Sum of Ingreso and Egreso over every row of the view, cached until
-    // the next Refresh.
+    // Sum of Ingreso and Egreso over every row of the view, exact even beyond
+    // what one amount holds, cached until the next Refresh.
     Totals viewTotals();
 
 Q_SIGNALS:

@@ -5,6 +5,7 @@
 #include "store/FileKind.h"
 #include "store/Recordset.h"
 #include "store/Schema.h"
+#include "store/SchemaVersion.h"
 #include "store/SqliteError.h"
 #include "store/WorkAreaFolder.h"
 
@@ -21,7 +22,11 @@ constexpr int kBusyTimeoutMs = 3000;
 } // namespace
 
 std::unique_ptr<Database> Database::OpenDatabase(const QString& bareName) {
-    return openFile(resolveWorkArea(bareName), bareName, workAreasReadOnly());
+    std::unique_ptr<Database> opened =
+        openFile(resolveWorkArea(bareName), bareName, workAreasReadOnly());
+    if (!workAreasReadOnly())
+        bringToCurrentSchema(*opened);
+    return opened;
 }
 
 std::unique_ptr<Database> Database::openFile(const QString& path, const QString& displayName,
@@ -54,6 +59,7 @@ std::unique_ptr<Database> Database::openFile(const QString& path, const QString&
     dialect::registerFunctions(db);
     // Reading the catalogue is what tells a database from any other file.
     checkWorkAreaTables(db, displayName);
+    refuseNewerSchema(db, displayName);
     return opened;
 }
 

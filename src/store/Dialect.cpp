@@ -107,14 +107,14 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, pattern->matchesUtf8(text, sqlite3_value_bytes(argv[1])) ? 1 : 0);
 }
 
-struct MoneySum {
+struct UnitsSum {
     std::int64_t units;
     bool overflow;
 };
 
 // msum(x): the exact sum of money values, as a count of ten-thousandths.
 void msumStep(sqlite3_context* context, int, sqlite3_value** argv) {
-    auto* sum = static_cast<MoneySum*>(sqlite3_aggregate_context(context, sizeof(MoneySum)));
+    auto* sum = static_cast<UnitsSum*>(sqlite3_aggregate_context(context, sizeof(UnitsSum)));
     if (!sum || sum->overflow)
         return;
     std::int64_t units = 0;
@@ -145,14 +145,30 @@ void msumStep(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 void msumFinal(sqlite3_context* context) {
-    auto* sum = static_cast<MoneySum*>(sqlite3_aggregate_context(context, 0));
+    auto* sum = static_cast<UnitsSum*>(sqlite3_aggregate_context(context, 0));
     if (!sum) {
         sqlite3_result_int64(context, 0);
         return;
     }
     if (sum->overflow || sum->units > Money::kLimitUnits || sum->units < -Money::kLimitUnits) {
         resultError(context,
-                    QStringLiteral("El total supera el importe máximo que se puede guardar"));
+                    QStringLiteral("El total supera el importe máximo que se puede guardar."));
+        return;
+    }
+    sqlite3_result_int64(context, sum->units);
+}
+
+// mtotal(x): the same exact sum for a total that is only shown, which may go
+// beyond what one amount holds (a MoneySum); each amount must still be one.
+void mtotalFinal(sqlite3_context* context) {
+    auto* sum = static_cast<UnitsSum*>(sqlite3_aggregate_context(context, 0));
+    if (!sum) {
+        sqlite3_result_int64(context, 0);
+        return;
+    }
+    if (sum->overflow || sum->units == std::numeric_limits<std::int64_t>::min()) {
+        resultError(context, QStringLiteral("El total supera el importe máximo que se puede "
+                                            "sumar."));
         return;
     }
     sqlite3_result_int64(context, sum->units);
@@ -198,6 +214,7 @@ void registerFunctions(sqlite3* db) {
     sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
     sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
     sqlite3_create_function(db, "msum", 1, flags, nullptr, nullptr, msumStep, msumFinal);
+    sqlite3_create_function(db, "mtotal", 1, flags, nullptr, nullptr, msumStep, mtotalFinal);
 }
 
 QString toSqlite(const QString& jet) {

@@ -12,7 +12,8 @@ namespace tesorin::store::dialect {
 
 // Registers on a connection what the dialect needs: cdate('<short date>'),
 // year(), month(), a LIKE with '*', '?', '#' and '[...]' that ignores case,
-// and msum() (an exact money sum in ten-thousandths).
+// msum() (an exact money sum in ten-thousandths) and mtotal() (the same for a
+// total that is only shown, which may go beyond what one amount holds).
 void registerFunctions(sqlite3* db);
 
 // An action query or condition as SQLite reads it ("Delete * from x" ->

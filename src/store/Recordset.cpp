@@ -583,19 +583,19 @@ void Recordset::Close() {
     m_editMode = EditMode::None;
 }
 
-std::vector<Money> Recordset::sums(const QStringList& moneyFields) {
+std::vector<MoneySum> Recordset::sums(const QStringList& moneyFields) {
     QStringList parts;
     for (const QString& field : moneyFields)
-        parts << QStringLiteral("msum(%1)").arg(quotedIdentifier(field));
+        parts << QStringLiteral("mtotal(%1)").arg(quotedIdentifier(field));
     QString sql = QStringLiteral("SELECT %1 FROM %2")
                       .arg(parts.join(QLatin1Char(',')), quotedIdentifier(m_table));
     if (!m_where.isEmpty())
         sql += QStringLiteral(" WHERE (%1)").arg(m_where);
     Statement totals = m_db.prepare(sql);
     totals.step();
-    std::vector<Money> result;
+    std::vector<MoneySum> result;
     for (int i = 0; i < moneyFields.size(); ++i)
-        result.push_back(Money::fromUnits(totals.int64(i)));
+        result.push_back(MoneySum::fromUnits(totals.int64(i)));
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Money.h"
+#include "base/MoneySum.h"
 #include "store/Schema.h"
 #include "store/Statement.h"
 
@@ -97,8 +98,9 @@ public:
     // Values of the row at a position (the grid reads pages through this).
     QVariantList rowAt(long position);
 
-    // Sums of money fields over every row of the set, in money arithmetic.
-    std::vector<Money> sums(const QStringList& moneyFields);
+    // Exact totals of money fields over every row of the set; a total may go
+    // beyond what one amount holds.
+    std::vector<MoneySum> sums(const QStringList& moneyFields);
 
     // Called after every change of the current row (the data control turns
     // it into its reposition notification).

@@ -2,6 +2,7 @@
 
 #include "store/Durability.h"
 #include "store/OwnerOnlyFiles.h"
+#include "store/SchemaVersion.h"
 #include "store/SqliteError.h"
 #include "store/StoreError.h"
 
@@ -130,6 +131,9 @@ void createWorkAreaFile(const QString& path) {
             rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
             rc = sqlite3_exec(db, kCreateTables, nullptr, nullptr, &error);
+        const QByteArray version = "PRAGMA user_version = " + QByteArray::number(kSchemaVersion);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, version.constData(), nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
             rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         sqlite3_free(error);

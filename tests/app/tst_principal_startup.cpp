@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -139,37 +140,37 @@ private slots:
         QTest::addColumn<QStringList>("items");
         // "name|caption"; a separator has no caption.
         QTest::newRow("Archivo") << "&Archivo"
-                                 << QStringList{"menuArcNueva|Nueva cuenta de caja",
-                                                "menuArcCierra|Cerrar cuenta de caja",
-                                                "menuArcAbrir|Abrir cuenta de caja",
-                                                "menuArcTitular|Datos del titular...",
-                                                "menuArcRestaurar|Restaurar copia de "
+                                 << QStringList{"menuArcNueva|&Nueva cuenta de caja",
+                                                "menuArcCierra|&Cerrar cuenta de caja",
+                                                "menuArcAbrir|&Abrir cuenta de caja",
+                                                "menuArcTitular|&Datos del titular...",
+                                                "menuArcRestaurar|&Restaurar copia de "
                                                 "seguridad...",
                                                 "MenuNada0",
-                                                "menuArcImportar|Importar movimientos...",
-                                                "menuArcExportar|Exportar movimientos...",
+                                                "menuArcImportar|&Importar movimientos...",
+                                                "menuArcExportar|&Exportar movimientos...",
                                                 "menuNadaIntercambio",
-                                                "menuArcSalir|Salir"};
+                                                "menuArcSalir|&Salir"};
         QTest::newRow("Edición") << "&Edición"
-                                 << QStringList{"menuCopiarRegistro|Copiar Registro",
-                                                "menuBuscaReg|Buscar Registro", "menuNadaaaa",
-                                                "menuDeshacer|Deshacer", "menuRehacer|Rehacer"};
+                                 << QStringList{"menuCopiarRegistro|&Copiar Registro",
+                                                "menuBuscaReg|&Buscar Registro", "menuNadaaaa",
+                                                "menuDeshacer|&Deshacer", "menuRehacer|&Rehacer"};
         QTest::newRow("Movimientos")
             << "&Movimientos"
-            << QStringList{"menuMovPago|Nuevo Pago",
-                           "menuMovIngreso|Nuevo Ingreso",
+            << QStringList{"menuMovPago|Nuevo &Pago",
+                           "menuMovIngreso|Nuevo &Ingreso",
                            "menuNada1",
-                           "menuMovBorrar|Borrar movimiento",
-                           "menuMovBuscar|Buscar movimiento",
+                           "menuMovBorrar|&Borrar movimiento",
+                           "menuMovBuscar|B&uscar movimiento",
                            "menuNada2",
-                           "menuMovProgramados|Movimientos programados..."};
+                           "menuMovProgramados|&Movimientos programados..."};
         QTest::newRow("Informes") << "&Informes"
-                                  << QStringList{"menuInfEstado|Estado de cuenta",
-                                                 "menuInfSumas|Sumas y saldos de cuentas",
+                                  << QStringList{"menuInfEstado|&Estado de cuenta",
+                                                 "menuInfSumas|&Sumas y saldos de cuentas",
                                                  "menuNada3",
-                                                 "menuInfMens|Gráfico y Resumen mensual",
-                                                 "menuInfGraficoCta|Gráfico y Resumen anual"};
-        QTest::newRow("Ayuda") << "A&yuda" << QStringList{"menuAyuAcerca|Acerca de..."};
+                                                 "menuInfMens|&Gráfico y Resumen mensual",
+                                                 "menuInfGraficoCta|Gráfico y Resumen &anual"};
+        QTest::newRow("Ayuda") << "A&yuda" << QStringList{"menuAyuAcerca|&Acerca de..."};
     }
 
     void menus() {
@@ -191,13 +192,33 @@ private slots:
         QCOMPARE(shown, items);
     }
 
+    // Every item is reached by a letter of its own within its menu.
+    void everyItemHasItsOwnMnemonic() {
+        window = test::openMainWindow();
+        QVERIFY(window);
+        for (QAction* entry : window->menuBar()->actions()) {
+            QMap<QKeySequence, QString> taken;
+            for (QAction* item : entry->menu()->actions()) {
+                if (item->isSeparator())
+                    continue;
+                const QKeySequence mnemonic = QKeySequence::mnemonic(item->text());
+                QVERIFY2(!mnemonic.isEmpty(), qPrintable(item->text()));
+                QVERIFY2(!taken.contains(mnemonic),
+                         qPrintable(taken.value(mnemonic) + " / " + item->text()));
+                taken.insert(mnemonic, item->text());
+            }
+        }
+    }
+
     void ownItemsUsableAtStartUp() {
         window = test::openMainWindow();
         QVERIFY(window);
-        for (const char* name : {"menuArcSalir", "menuDeshacer", "menuRehacer", "menuAyuAcerca"})
+        for (const char* name : {"menuArcSalir", "menuAyuAcerca"})
             QVERIFY2(window->menuItem(name)->isEnabled(), name);
-        // An empty view has no movement to copy.
-        QVERIFY(!window->menuItem("menuCopiarRegistro")->isEnabled());
+        // An empty view has no movement to copy, a new work area no step to
+        // undo or make again.
+        for (const char* name : {"menuCopiarRegistro", "menuDeshacer", "menuRehacer"})
+            QVERIFY2(!window->menuItem(name)->isEnabled(), name);
     }
 
     void buttons_data() {

@@ -2,7 +2,10 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using tesorin::Money;
+using tesorin::MoneySum;
 namespace regional = tesorin::regional;
 
 namespace {
@@ -82,6 +85,23 @@ private slots:
         QFETCH(QString, expected);
         pin(localeName);
         QCOMPARE(regional::currency(money(amount)), blanks(expected));
+    }
+
+    // A total may go beyond what one amount holds, to the end of 64 bits.
+    void writesTotalsBeyondOneAmount_data() {
+        QTest::addColumn<qlonglong>("units");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("beyond the limit") << 9'000'000'000'999'998LL << "$~900.000.000.100,00";
+        QTest::newRow("largest") << std::numeric_limits<qlonglong>::max()
+                                 << "$~922.337.203.685.477,58";
+        QTest::newRow("most negative")
+            << -std::numeric_limits<qlonglong>::max() << "($~922.337.203.685.477,58)";
+    }
+    void writesTotalsBeyondOneAmount() {
+        QFETCH(qlonglong, units);
+        QFETCH(QString, expected);
+        pin(QStringLiteral("es_AR"));
+        QCOMPARE(regional::currency(MoneySum::fromUnits(units)), blanks(expected));
     }
 
     void currencyReadsBack_data() {

@@ -36,11 +36,17 @@ class HistoryMainWindowTest : public QObject {
     std::unique_ptr<app::principal> window;
 
     QAction* menu(const char* name) const { return window->menuItem(QString::fromLatin1(name)); }
+    // Which of the two items can be used, as they stand without "Edición"
+    // being opened (Ctrl+Z and Ctrl+Y reach them so).
+    QList<bool> editUsable() const {
+        return {menu("menuDeshacer")->isEnabled(), menu("menuRehacer")->isEnabled()};
+    }
     // The captions as the user sees them once "Edición" opens.
     QStringList editCaptions() const {
         auto* edit = window->menuBar()->findChild<QMenu*>(QStringLiteral("menuEdicion"));
         Q_EMIT edit->aboutToShow();
-        return {menu("menuDeshacer")->text(), menu("menuRehacer")->text()};
+        return {menu("menuDeshacer")->text().remove(u'&'),
+                menu("menuRehacer")->text().remove(u'&')};
     }
     QString balance() const { return window->findChild<QLabel*>("labSaldo")->text(); }
 
@@ -66,6 +72,7 @@ private Q_SLOTS:
         window = test::openMainWindow();
         QVERIFY(window);
         const QString fullBalance = balance();
+        QCOMPARE(editUsable(), (QList<bool>{false, false}));
         QCOMPARE(editCaptions(), (QStringList{"Deshacer", "Rehacer"}));
         window->MSFlexGrid1()->setFocus();
         window->MSFlexGrid1()->selectRow(1);
@@ -75,6 +82,7 @@ private Q_SLOTS:
             QTest::keyClick(window->MSFlexGrid1(), Qt::Key_Delete);
         }
         QCOMPARE(window->Data1().rowCount(), 2L);
+        QCOMPARE(editUsable(), (QList<bool>{true, false}));
         QCOMPARE(editCaptions(), (QStringList{"Deshacer borrar movimiento", "Rehacer"}));
 
         // Closed and started again, the step is still there.
@@ -86,6 +94,7 @@ private Q_SLOTS:
         QCOMPARE(storedIds(*area->open()), QStringLiteral("1,2,3"));
         QCOMPARE(window->Data1().currentRow(), 1L);
         QCOMPARE(balance(), fullBalance);
+        QCOMPARE(editUsable(), (QList<bool>{false, true}));
         QCOMPARE(editCaptions(), (QStringList{"Deshacer", "Rehacer borrar movimiento"}));
 
         QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Ctrl+Y")));

@@ -1,5 +1,6 @@
 // The work area's history: steps recorded with the change, undone and made
 // again, kept across closing the file, refused when their rows changed since.
+#include "history/core/StepNames.h"
 #include "history/core/UndoHistory.h"
 #include "store/ChangeLog.h"
 #include "store/Database.h"
@@ -25,6 +26,22 @@ class UndoHistoryTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The names carry their counts as the user reads numbers.
+    void stepNamesCountInTheRegionalForm_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one import") << steps::import(1) << "importar 1 movimiento";
+        QTest::newRow("large import") << steps::import(100000) << "importar 100.000 movimientos";
+        QTest::newRow("one posting") << steps::posting(1) << "asentar 1 movimiento programado";
+        QTest::newRow("large posting")
+            << steps::posting(250000) << "asentar 250.000 movimientos programados";
+    }
+    void stepNamesCountInTheRegionalForm() {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(name, expected);
+    }
+
     // Each kind of change, undone back to the state before it and made again
     // to the state after it, also after the file was closed and opened.
     void everyKindIsUndoneAndRedone_data() {

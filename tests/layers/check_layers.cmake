@@ -7,6 +7,16 @@
 # PrintSupport headers, separated by |>.
 string(REPLACE "|" ";" gui_dirs "${GUI_HEADER_DIRS}")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+# The project's own folders: a header under any other (<sys/stat.h>) is the
+# system's.
+file(GLOB children RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
+set(own_folders "")
+foreach(child ${children})
+  if(IS_DIRECTORY ${SOURCE_DIR}/${child})
+    list(APPEND own_folders ${child})
+  endif()
+endforeach()
+list(JOIN own_folders "|" own_folders)
 
 set(faults "")
 foreach(source ${sources})
@@ -27,10 +37,9 @@ foreach(source ${sources})
     set(fault "")
     if(NOT layer STREQUAL "app" AND header MATCHES "^app/")
       set(fault "includes the main window's ${header}")
-    elseif(layer STREQUAL "base" AND header MATCHES "/" AND NOT header MATCHES "^base/"
-           AND NOT header MATCHES "^Qt")
+    elseif(layer STREQUAL "base" AND header MATCHES "^(${own_folders})/" AND NOT header MATCHES "^base/")
       set(fault "is base and includes ${header}")
-    elseif(layer STREQUAL "store" AND header MATCHES "^[a-z]+/" AND NOT header MATCHES "^(base|store)/")
+    elseif(layer STREQUAL "store" AND header MATCHES "^(${own_folders})/" AND NOT header MATCHES "^(base|store)/")
       set(fault "is store and includes ${header}")
     elseif(layer MATCHES "^(base|store|core)$")
       if(header MATCHES "(^|/)ui/")

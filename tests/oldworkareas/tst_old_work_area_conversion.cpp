@@ -259,8 +259,8 @@ private slots:
         QTest::addColumn<QStringList>("inMessage");
         QTest::newRow("amount beyond the limit")
             << "LIMITE.MDB" << QByteArray()
-            << QStringList{"«Movimientos»", "idMovimiento 2", "922337203685477.5807",
-                           "No se escribió nada"};
+            << QStringList{"«Movimientos»", "idMovimiento 2", "importe 922.337.203.685.477,5807 ",
+                           "(hasta ±900.000.000.000)", "No se escribió nada"};
         QTest::newRow("another program's file")
             << "AJENA.MDB" << QByteArray() << QStringList{"le falta la tabla «Cuentas»"};
         QTest::newRow("text file") << "TEXTO.MDB" << QByteArray("Cuentas;Movimientos\n")
@@ -356,6 +356,24 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ConversionCancelled, convertOldWorkArea(path, hooks));
         QCOMPARE(fileBytes(path), before);
         QCOMPARE(filesUnder(m_folder), QStringList{"RAROS.MDB"});
+    }
+
+    // Counts and sums of the report are read in the regional form.
+    void reportWritesNumbersInTheRegionalForm() {
+        ConversionReport report;
+        report.fileName = QStringLiteral("GRANDE.MDB");
+        report.originalKeptAs = QStringLiteral("anteriores/GRANDE.MDB");
+        report.rows = {{QStringLiteral("Movimientos"), 100000}};
+        report.incomeTotal = QStringLiteral("900000000099.9998");
+        report.expenseTotal = QStringLiteral("-12");
+        report.notes = {QStringLiteral("nota")};
+        report.notesLeftOut = 250000;
+        const QStringList lines = reportText(report).split(u'\n');
+        for (const QString& line : {QStringLiteral("  Movimientos: 100.000"),
+                                    QStringLiteral("Total de ingresos: $ 900.000.000.099,9998"),
+                                    QStringLiteral("Total de egresos: -$ 12,00"),
+                                    QStringLiteral("  - y 250.000 avisos más del mismo tipo.")})
+            QVERIFY2(lines.contains(line), qPrintable(lines.join(u'|') + " lacks " + line));
     }
 
     void commandLinePrintsTheReportOrTheRefusal_data() {

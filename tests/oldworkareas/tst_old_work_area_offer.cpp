@@ -73,6 +73,20 @@ private slots:
                  QStringList{"VIEJA.MDB"});
     }
 
+    // A Jet file of another program is refused before the question.
+    void foreignJetFileIsRefusedWithoutAsking() {
+        const QString path = copyFixture(QStringLiteral("AJENA.MDB"));
+        ModalDriver driver;
+        driver.answer(QMessageBox::Ok);
+        QVERIFY(!oldworkareas::offerOldWorkAreaConversion(nullptr, path));
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages()[0].icon, QMessageBox::Critical);
+        QVERIFY2(driver.messages()[0].text.contains(QStringLiteral("le falta la tabla «Cuentas»")),
+                 qPrintable(driver.messages()[0].text));
+        QCOMPARE(QFileInfo(path).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"AJENA.MDB"});
+    }
+
     void refusalShowsItsMessage() {
         const QString path = copyFixture(QStringLiteral("LIMITE.MDB"));
         ModalDriver driver;

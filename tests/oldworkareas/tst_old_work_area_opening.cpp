@@ -3,12 +3,15 @@
 #include "app/MainWindowFixture.h"
 #include "base/Clock.h"
 #include "oldworkareas/core/JetFile.h"
+#include "store/Schema.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/Panel3D.h"
+#include "workareas/ui/panNueCaja.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
@@ -49,12 +52,14 @@ class OldWorkAreaOpeningTest : public QObject {
     std::unique_ptr<principal> window;
     const QByteArray vieja = fileBytes(QStringLiteral(TESORIN_OLD_FIXTURES "/VIEJA.MDB"));
 
-    // The old household's year under name in the work-area folder.
-    void placeOld(const QString& name) {
+    // The old household's year (or another old file) under name in the
+    // work-area folder.
+    void placeOld(const QString& name, const QByteArray& bytes) {
         QFile file(area->path(name));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(vieja);
+        file.write(bytes);
     }
+    void placeOld(const QString& name) { placeOld(name, vieja); }
     QStringList totals() const {
         QStringList texts;
         for (const char* name : {"labSaldo", "LabIng", "labEgr"})
@@ -91,6 +96,30 @@ private slots:
         QCOMPARE(fileBytes(area->path(QStringLiteral("anteriores/BASE.MDB"))), vieja);
     }
 
+    // Each amount of RAROS.MDB fits, the total of its payments does not: the
+    // totals show the sums the file's amounts make, at every opening, and
+    // nothing errs.
+    void totalsBeyondOneAmountShowAtEveryOpening() {
+        clock::setTodayForTests(QDate(2005, 1, 9));
+        placeOld(QStringLiteral("BASE.MDB"),
+                 fileBytes(QStringLiteral(TESORIN_OLD_FIXTURES "/RAROS.MDB")));
+        for (int opening = 1; opening <= 2; ++opening) {
+            ModalDriver driver;
+            if (opening == 1)
+                driver.then(press("si")).then(press("aceptar"));
+            window = test::openMainWindow();
+            QVERIFY(window);
+            QTRY_COMPARE(driver.pendingSteps(), 0);
+            QTest::qWait(100);
+            QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join("; ")));
+            QVERIFY2(driver.messages().isEmpty(), qPrintable(driver.messages().value(0).text));
+            QCOMPARE(totals(),
+                     (QStringList{test::blanks("($~900.000.000.089,00)"), test::blanks("$~11,00"),
+                                  test::blanks("$~900.000.000.100,00")}));
+            window.reset();
+        }
+    }
+
     void startUpNoCarriesOnWithNoWorkArea() {
         placeOld(QStringLiteral("BASE.MDB"));
         ModalDriver driver;
@@ -104,6 +133,67 @@ private slots:
         QVERIFY(window->menuItem("menuArcAbrir")->isEnabled());
         QCOMPARE(fileBytes(area->path(QStringLiteral("BASE.MDB"))), vieja);
         QVERIFY(!QFile::exists(area->path(QStringLiteral("anteriores"))));
+    }
+
+    // After "No" at start-up every way of opening a work area works as it
+    // does with one open, and ends on that work area.
+    void startUpNoThenOpening_data() {
+        QTest::addColumn<QString>("how"); // "old", "sqlite" or "new"
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<long>("rows");
+        QTest::newRow("Abrir an old file") << "old"
+                                           << "VIEJA.MDB" << 7L;
+        QTest::newRow("Abrir a SQLite one") << "sqlite"
+                                            << "OTRA.MDB" << 1L;
+        QTest::newRow("Nueva") << "new"
+                               << "NUEVA.MDB" << 0L;
+    }
+    void startUpNoThenOpening() {
+        QFETCH(QString, how);
+        QFETCH(QString, name);
+        QFETCH(long, rows);
+        placeOld(QStringLiteral("BASE.MDB"));
+        {
+            ModalDriver driver;
+            driver.then(press("no"));
+            window = test::openMainWindow();
+            QVERIFY(window);
+        }
+        int programEnds = 0;
+        window->setProgramEnd([&programEnds] { ++programEnds; });
+        if (how == QLatin1String("old")) {
+            placeOld(name);
+        } else if (how == QLatin1String("sqlite")) {
+            store::createWorkAreaFile(area->path(name));
+            test::addMovement(*area->open(name), QDate(2005, 1, 3), QStringLiteral("Sueldo"),
+                              QString(), test::money("100"), Money());
+        }
+
+        ModalDriver driver;
+        if (how == QLatin1String("new")) {
+            driver.expect<workareas::panNueCaja>([](workareas::panNueCaja& dialog) {
+                ModalDriver::child<QLineEdit>(&dialog, "Text1")->setText(QStringLiteral("NUEVA"));
+                ModalDriver::clickLater(ModalDriver::child<QPushButton>(&dialog, "Command7"));
+            });
+            window->menuItem("menuArcNueva")->trigger();
+        } else {
+            driver.then(pick(name, QStringLiteral("Command7")));
+            if (how == QLatin1String("old"))
+                driver.then(press("si")).then(press("aceptar"));
+            window->menuItem("menuArcAbrir")->trigger();
+        }
+        QTRY_COMPARE(driver.pendingSteps(), 0);
+        QVERIFY2(driver.unexpected().isEmpty(), qPrintable(driver.unexpected().join("; ")));
+        QVERIFY2(driver.messages().isEmpty(), qPrintable(driver.messages().value(0).text));
+        QCOMPARE(programEnds, 0);
+        QCOMPARE(window->estado().nombreBase, name);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tesorin! - [%1]").arg(name));
+        QVERIFY(window->MSFlexGrid1()->isVisible());
+        QVERIFY(window->menuItem("menuArcCierra")->isEnabled());
+        QCOMPARE(window->Data1().rowCount(), rows);
+        QCOMPARE(window->Data1().database()->path(), area->path(name));
+        // The template declined at start-up stays as it was.
+        QCOMPARE(fileBytes(area->path(QStringLiteral("BASE.MDB"))), vieja);
     }
 
     void openingAnOldFileAsksFirst_data() {

@@ -97,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(window);
         QAction* item = window->menuItem(QStringLiteral("menuMovProgramados"));
         QVERIFY(item);
-        QCOMPARE(item->text(), QStringLiteral("Movimientos programados..."));
+        QCOMPARE(item->text(), QStringLiteral("&Movimientos programados..."));
         QVERIFY(window->menuBar()
                     ->findChild<QMenu*>(QStringLiteral("menuMovimientos"))
                     ->actions()

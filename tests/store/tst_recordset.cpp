@@ -85,10 +85,24 @@ private Q_SLOTS:
             transaction.commit();
         }
         auto rows = db->OpenRecordset(QStringLiteral("select * from Movimientos order by fecha"));
-        const std::vector<Money> sums =
+        const std::vector<MoneySum> sums =
             rows->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
         QCOMPARE(sums[0], money("100"));
         QCOMPARE(sums[1], money("10"));
+    }
+
+    // Two amounts near the limit: each is one, their total is not, and the
+    // total is still exact.
+    void sumsGoBeyondWhatOneAmountHolds() {
+        test::addMovement(*db, QDate(2024, 1, 1), QStringLiteral("Banco"), QString(), Money(),
+                          money("899999999999.9999"));
+        test::addMovement(*db, QDate(2024, 1, 2), QStringLiteral("Banco"), QString(), Money(),
+                          money("99.9999"));
+        auto rows = db->OpenRecordset(QStringLiteral("select * from Movimientos order by fecha"));
+        const std::vector<MoneySum> sums =
+            rows->sums({QStringLiteral("Ingreso"), QStringLiteral("Egreso")});
+        QCOMPARE(sums[0].units(), 0);
+        QCOMPARE(sums[1].units(), 9'000'000'000'999'998LL);
     }
 
     void theDataControlKeepsItsTotalsWhileTheRowMoves() {

@@ -19,7 +19,8 @@ inline const QString kDeleteSchedule = QStringLiteral("borrar movimiento program
 inline const QString kEditProfile = QStringLiteral("modificar datos del titular");
 inline const QString kRestore = QStringLiteral("restaurar copia de seguridad");
 
-// "asentar 26 movimientos programados", "asentar 1 movimiento programado".
+// "asentar 26 movimientos programados", "asentar 1 movimiento programado";
+// counts in the regional form ("importar 100.000 movimientos").
 QString posting(long long movements);
 // "importar 120 movimientos", "importar 1 movimiento".
 QString import(long long movements);

@@ -22,22 +22,21 @@ void HistoryOperations::rehacer() {
     apply(false);
 }
 
-QString HistoryOperations::undoCaption() {
-    store::Database* base = m_context.state().baseAbierta.get();
-    try {
-        return history::undoCaption(base ? stepToUndo(*base) : std::nullopt);
-    } catch (const store::StoreError&) {
-        return history::undoCaption(std::nullopt);
+HistoryOperations::ItemStates HistoryOperations::itemStates() {
+    std::optional<HistoryStep> undo, redo;
+    if (store::Database* base = m_context.state().baseAbierta.get()) {
+        // A history that cannot be read offers nothing; using an item says why.
+        try {
+            undo = stepToUndo(*base);
+            redo = stepToRedo(*base);
+        } catch (const store::StoreError&) {
+            undo.reset();
+            redo.reset();
+        }
     }
-}
-
-QString HistoryOperations::redoCaption() {
-    store::Database* base = m_context.state().baseAbierta.get();
-    try {
-        return history::redoCaption(base ? stepToRedo(*base) : std::nullopt);
-    } catch (const store::StoreError&) {
-        return history::redoCaption(std::nullopt);
-    }
+    // Each item's mnemonic is its first letter.
+    return {u'&' + history::undoCaption(undo), u'&' + history::redoCaption(redo), undo.has_value(),
+            redo.has_value()};
 }
 
 void HistoryOperations::apply(bool undo) {

@@ -30,10 +30,15 @@ public:
     void deshacer();
     void rehacer();
 
-    // The items' captions as the history stands: "Deshacer borrar
-    // movimiento", or "Deshacer" with nothing to undo.
-    QString undoCaption();
-    QString redoCaption();
+    // The two items as the history of the open work area stands.
+    struct ItemStates {
+        // "&Deshacer borrar movimiento", or "&Deshacer" with nothing to undo.
+        QString undoCaption;
+        QString redoCaption;
+        bool canUndo = false;
+        bool canRedo = false;
+    };
+    ItemStates itemStates();
 
 private:
     ui::OperationContext& m_context;

@@ -20,7 +20,7 @@ BalancePanel computeBalancePanel(store::DataControl& data) {
         return panel;
     try {
         const store::DataControl::Totals totals = data.viewTotals();
-        const Money balance = totals.income - totals.expense;
+        const MoneySum balance = totals.income - totals.expense;
         panel.ingresos = regional::currency(totals.income);
         panel.egresos = regional::currency(totals.expense);
         panel.saldo = regional::currency(balance);
@@ -28,7 +28,7 @@ BalancePanel computeBalancePanel(store::DataControl& data) {
         panel.error = failure.message();
     } catch (const MoneyOutOfRange&) {
         panel.error = QStringLiteral("El saldo de los movimientos listados supera el importe "
-                                     "máximo que se puede guardar.");
+                                     "máximo que se puede sumar.");
     }
     if (!panel.error.isEmpty())
         panel.saldo = panel.ingresos = panel.egresos = QString();

@@ -16,8 +16,8 @@ struct BalancePanel {
     QString saldo;
     QString ingresos;
     QString egresos;
-    // Set when the view's sums cannot be had (beyond what money holds, or
-    // the store failed); the three labels are then left empty rather than
+    // Set when the view's sums cannot be had (beyond what 64 bits of
+    // ten-thousandths count, or the store failed); the three labels are then left empty rather than
     // showing a total that is not true.
     QString error;
 };

@@ -23,8 +23,13 @@ struct ConversionReport {
     qint64 notesLeftOut = 0; // further notes beyond those listed
 };
 
+// A plain decimal text ("-922337203685477.5807") in the regional form
+// ("-922.337.203.685.477,5807"), with every decimal it has; any other text is
+// returned as it is.
+QString regionalDecimal(const QString& plain);
+
 // The report as the user reads it, in Spanish; the sums in the regional
-// form with every decimal they have.
+// form with every decimal they have, and so the counts.
 QString reportText(const ConversionReport& report);
 
 } // namespace tesorin::oldworkareas

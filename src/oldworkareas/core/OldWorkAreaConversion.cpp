@@ -149,6 +149,23 @@ QString temporaryPathFor(const QString& path) {
     return path + QStringLiteral(".convirtiendo");
 }
 
+void checkOldWorkArea(const QString& path) {
+    const QString displayName = QFileInfo(path).fileName();
+    if (!isOldWorkArea(path))
+        throw store::StoreError(
+            QStringLiteral("El archivo %1 no es una caja del programa anterior: no se puede "
+                           "convertir.")
+                .arg(displayName));
+    const QStringList oldTables = OldFile(path, displayName).tableNames();
+    for (const QString& table : store::requiredTables()) {
+        if (!oldTables.contains(table, Qt::CaseInsensitive))
+            throw store::StoreError(
+                QStringLiteral("El archivo %1 no es una caja del programa anterior: le falta la "
+                               "tabla «%2». No se convirtió.")
+                    .arg(displayName, table));
+    }
+}
+
 ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& hooks) {
     const QFileInfo info(path);
     const QString displayName = info.fileName();
@@ -157,20 +174,9 @@ ConversionReport convertOldWorkArea(const QString& path, const ConversionHooks& 
             hooks.atStep(reached);
     };
 
-    if (!isOldWorkArea(path))
-        throw store::StoreError(
-            QStringLiteral("El archivo %1 no es una caja del programa anterior: no se puede "
-                           "convertir.")
-                .arg(displayName));
+    checkOldWorkArea(path);
     OldFile old(path, displayName);
     const QStringList oldTables = old.tableNames();
-    for (const QString& table : store::requiredTables()) {
-        if (!oldTables.contains(table, Qt::CaseInsensitive))
-            throw store::StoreError(
-                QStringLiteral("El archivo %1 no es una caja del programa anterior: le falta la "
-                               "tabla «%2». No se convirtió.")
-                    .arg(displayName, table));
-    }
 
     const QString temporary = temporaryPathFor(path);
     QDir kept(info.dir().filePath(kKeptFolder));

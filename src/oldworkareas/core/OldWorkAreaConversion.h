@@ -31,6 +31,12 @@ struct ConversionHooks {
 // so no list of "*.MDB" files shows it.
 QString temporaryPathFor(const QString& path);
 
+// Refuses, with the message to show, a file at path that is not an old work
+// area: not a Jet file, or one that lacks a table every work area has (a Jet
+// database of another program). Reads only the file's catalogue. Throws
+// StoreError.
+void checkOldWorkArea(const QString& path);
+
 // Converts the old work area at path. On success the file at path is the new
 // work area and the original is in "anteriores". Throws StoreError with the
 // message to show when the file is refused or anything fails, and

@@ -1,6 +1,7 @@
 #include "oldworkareas/core/TableCopy.h"
 
 #include "base/Regional.h"
+#include "oldworkareas/core/ConversionReport.h"
 #include "oldworkareas/core/OldValues.h"
 #include "store/Schema.h"
 #include "store/SqliteError.h"
@@ -212,10 +213,13 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
                     throw store::StoreError(
                         QStringLiteral("La caja %1 no se convirtió: en la tabla «%2», %3, el "
                                        "importe %4 de %5 supera lo que Tesorin guarda (hasta "
-                                       "±900.000.000.000). No se escribió nada y el archivo "
-                                       "original queda como estaba.")
+                                       "±%6). No se escribió nada y el archivo original queda "
+                                       "como estaba.")
                             .arg(m_displayName, newTable, label(),
-                                 QString::fromUtf8(old->value(plan.source)), column));
+                                 regionalDecimal(QString::fromUtf8(old->value(plan.source))),
+                                 column,
+                                 regional::locale().toString(
+                                     qlonglong(Money::kLimitUnits / Money::kScale))));
                 if (plan.role == Role::Income)
                     totals.incomeUnits += amount->units();
                 else if (plan.role == Role::Expense)
@@ -286,9 +290,8 @@ void TableCopy::copyTable(const QString& newTable, const QString& oldTable, Copy
         throw store::StoreError(
             QStringLiteral("La caja %1 no se convirtió: de la tabla «%2» se leyeron %3 filas y el "
                            "archivo dice tener %4. El archivo original queda como estaba.")
-                .arg(m_displayName, newTable)
-                .arg(row)
-                .arg(old->rowCount()));
+                .arg(m_displayName, newTable, regional::locale().toString(row),
+                     regional::locale().toString(old->rowCount())));
     totals.rows.append({newTable, row});
 }
 

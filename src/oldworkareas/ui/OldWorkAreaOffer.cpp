@@ -16,6 +16,13 @@ namespace tesorin::oldworkareas {
 
 bool offerOldWorkAreaConversion(QWidget* parent, const QString& path) {
     const QString fileName = QFileInfo(path).fileName().toUpper();
+    // A Jet file of another program is refused before anything is offered.
+    try {
+        checkOldWorkArea(path);
+    } catch (const store::StoreError& refusal) {
+        ui::showStoreError(parent, refusal);
+        return false;
+    }
     if (!askToConvert(parent, fileName))
         return false;
     std::optional<ConversionReport> report;

@@ -6,9 +6,9 @@
 #include "store/StoreError.h"
 #include "store/WorkAreaFolder.h"
 #include "ui/common/MessageBoxes.h"
+#include "workareas/core/NewWorkArea.h"
 #include "workareas/core/ProgramState.h"
 #include "workareas/core/StrandedWorkAreas.h"
-#include "workareas/core/WorkAreaCopy.h"
 #include "workareas/core/WorkAreaLock.h"
 #include "workareas/core/WorkAreaName.h"
 #include "workareas/core/WorkAreaSwitch.h"
@@ -61,8 +61,11 @@ void WorkAreaOperations::nuevaCaja() {
     }
     panNueCaja dialog(m_window.parentWindow());
     dialog.exec();
+    // A template that is not copied is not read either: nothing to keep a
+    // copy of.
     if (dialog.Tag != QLatin1String("SI") ||
-        !backups::backupBeforeChange(m_window.parentWindow(), kTemplate))
+        (copiesTemplate(kTemplate) &&
+         !backups::backupBeforeChange(m_window.parentWindow(), kTemplate)))
         return;
     // Held while the file is made, so that no other copy makes the same name
     // and what a crash leaves of it is known to be nobody's.
@@ -73,7 +76,7 @@ void WorkAreaOperations::nuevaCaja() {
     estado.nombreBase = name;
     const bool switched = cambiaDeCaja(WorkAreaSwitch::New, lock, [this, &estado] {
         closeWorkAreaConnections(estado.baseAbierta, m_window.data1());
-        createWorkAreaCopy(kTemplate, estado.nombreBase);
+        createNewWorkArea(kTemplate, estado.nombreBase);
         openWorkAreaConnections(estado.nombreBase, estado.baseAbierta, m_window.data1());
     });
     if (!switched)
