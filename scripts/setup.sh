@@ -12,7 +12,7 @@ export CCACHE_BASEDIR="$TESORIN_ROOT"
 
 tesorin_packages=(
     g++ cmake ninja-build pkg-config ccache clang-format clang libclang-rt-14-dev git
-    qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3
+    qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 libssl-dev
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
     qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file lintian

@@ -143,20 +143,43 @@ private slots:
         QVERIFY(!window->menuItem("menuArcRestaurar")->isEnabled());
     }
 
+    // A copy that is no work area, or one whose content no longer matches
+    // the checksum recorded when it was made.
+    void aCopyThatDoesNotOpenIsRefusedInTheDialog_data() {
+        QTest::addColumn<QByteArray>("checksum");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a work area")
+            << QByteArray() << QStringLiteral("No se puede abrir") << QString();
+        QTest::newRow("changed since it was made")
+            << QByteArray(64, '0') + "  BASE-2026-12-09-100000.MDB\n"
+            << QStringLiteral("Dañada")
+            << QStringLiteral(" La copia «BASE-2026-12-09-100000.MDB» está dañada: su contenido no "
+                              "coincide con la suma de verificación registrada al hacerla.");
+    }
     void aCopyThatDoesNotOpenIsRefusedInTheDialog() {
-        QFile damaged(QDir(copias()).filePath(QStringLiteral("BASE-2026-12-09-100000.MDB")));
+        QFETCH(QByteArray, checksum);
+        QFETCH(QString, shown);
+        QFETCH(QString, reason);
+        const QString path = QDir(copias()).filePath(QStringLiteral("BASE-2026-12-09-100000.MDB"));
+        QFile damaged(path);
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write(QByteArray(8192, 'x'));
         damaged.close();
+        if (!checksum.isEmpty()) {
+            QFile sum(path + QStringLiteral(".sha256"));
+            QVERIFY(sum.open(QIODevice::WriteOnly));
+            sum.write(checksum);
+        }
         addMovement("100");
         window->refreshView();
 
         bool stayedOpen = false;
         ModalDriver driver;
         driver.nextAnswer(QMessageBox::Ok);
-        driver.expect<backups::panRestaurar>([&stayedOpen](backups::panRestaurar& dialog) {
+        driver.expect<backups::panRestaurar>([&stayedOpen, &shown](backups::panRestaurar& dialog) {
             QTreeWidget* list = ModalDriver::child<QTreeWidget>(&dialog, "lstCopias");
-            QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("No se puede abrir"));
+            QCOMPARE(list->topLevelItem(1)->text(1), shown);
             list->setCurrentItem(list->topLevelItem(1));
             QTimer::singleShot(0, &dialog, [&dialog, &stayedOpen] {
                 dialog.cmdRestaurar->click();
@@ -168,9 +191,10 @@ private slots:
 
         QVERIFY(stayedOpen);
         QCOMPARE(driver.messages().size(), 1);
-        QVERIFY2(driver.messages()[0].text.startsWith(
-                     QStringLiteral("La copia del 9/12/2026 10:00:00 no se puede restaurar.")),
-                 qPrintable(driver.messages()[0].text));
+        QVERIFY2(
+            driver.messages()[0].text.startsWith(
+                QStringLiteral("La copia del 9/12/2026 10:00:00 no se puede restaurar.") + reason),
+            qPrintable(driver.messages()[0].text));
         QCOMPARE(window->Data1().rowCount(), 1L);
         QCOMPARE(backups::listBackups(kBase).size(), 2);
     }

@@ -113,8 +113,10 @@ private slots:
         // A second copy in the same second keeps the first.
         const QString second = backups::backupWorkArea(QStringLiteral("base.mdb"));
         QCOMPARE(QFileInfo(second).fileName(), QStringLiteral("BASE-2026-12-10-214500-2.MDB"));
+        // Each copy has its checksum beside it.
         QCOMPARE(filesIn(copias()),
-                 QStringList({"BASE-2026-12-10-214500-2.MDB", "BASE-2026-12-10-214500.MDB"}));
+                 QStringList({"BASE-2026-12-10-214500-2.MDB", "BASE-2026-12-10-214500-2.MDB.sha256",
+                              "BASE-2026-12-10-214500.MDB", "BASE-2026-12-10-214500.MDB.sha256"}));
         // Copies are no work areas.
         QCOMPARE(store::listWorkAreas(), QStringList{kBase});
     }
@@ -130,7 +132,8 @@ private slots:
         }
         backups::backupWorkArea(kBase);
         QCOMPARE(filesIn(copias()),
-                 QStringList({"BASE-2026-12-10-214500.MDB", "CASA-2026-12-01-100000.MDB.parcial"}));
+                 QStringList({"BASE-2026-12-10-214500.MDB", "BASE-2026-12-10-214500.MDB.sha256",
+                              "CASA-2026-12-01-100000.MDB.parcial"}));
     }
 
     void aCopyFailingTheCheckIsRemoved_data() {
@@ -219,6 +222,9 @@ private slots:
         QCOMPARE(kept.size(), 10);
         QCOMPARE(kept.front().taken, at(12, 12, 0));
         QCOMPARE(kept.back().taken, at(3, 12, 0));
+        // A copy rotated away takes its checksum with it.
+        QCOMPARE(QDir(copias()).entryList({QStringLiteral("*.sha256")}, QDir::Files).size(),
+                 kept.size());
     }
 
     void theListShowsNewestFirstWithTheirFigures() {

@@ -72,7 +72,10 @@ private slots:
             QString::fromUtf8("Se guardaron 0 movimientos en «BASE.MDB»; se omitieron 2")));
         QVERIFY(second.out.contains(QStringLiteral("Línea 1 omitida: Posible duplicado")));
         // Each import first took a copy of the work area.
-        QCOMPARE(QDir(area.path(QStringLiteral("copias"))).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QDir(area.path(QStringLiteral("copias")))
+                     .entryList({QStringLiteral("*.MDB")}, QDir::Files)
+                     .size(),
+                 2);
         auto db = area.open();
         QCOMPARE(storedCount(*db), 2);
         store::Statement q = db->prepare(QStringLiteral("SELECT Tipo FROM Movimientos"));

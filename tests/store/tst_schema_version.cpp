@@ -1,6 +1,7 @@
 // Every work area says which version of the layout it holds; a file of a
 // newer version than this program knows is opened for nothing and changed in
 // nothing.
+#include "backups/core/CopyChecksum.h"
 #include "backups/core/WorkAreaBackup.h"
 #include "backups/core/WorkAreaRestore.h"
 #include "store/Database.h"
@@ -85,6 +86,8 @@ private Q_SLOTS:
     void aRestoreRefusesANewerCopy() {
         const QString copy = backups::backupWorkArea(kBase);
         writeVersion(copy, store::kSchemaVersion + 1);
+        // As a newer program would have summed it.
+        QVERIFY(backups::recordChecksum(copy, backups::fileSha256(copy)));
         backups::RestoreHooks hooks;
         hooks.copyCurrentState = [] {
             return std::optional<QString>(backups::backupWorkArea(kBase));

@@ -213,7 +213,8 @@ private slots:
         QCOMPARE(errText.trimmed(), locked("BASE.MDB"));
     }
 
-    // What a copy killed while it made NUEVA.MDB or converted VIEJA.MDB left.
+    // What a copy killed while it made NUEVA.MDB, took a backup copy of it or
+    // converted VIEJA.MDB left.
     void leftoversGoOnlyWhenNoCopyOwnsThem_data() {
         QTest::addColumn<bool>("owned");
         QTest::newRow("nobody making them") << false;
@@ -221,13 +222,19 @@ private slots:
     }
     void leftoversGoOnlyWhenNoCopyOwnsThem() {
         QFETCH(bool, owned);
-        const QStringList leftovers{QStringLiteral("NUEVA.MDB.nueva"),
-                                    QStringLiteral("NUEVA.MDB.nueva-journal"),
-                                    QStringLiteral("vieja.mdb.convirtiendo"),
-                                    QStringLiteral("vieja.mdb.convirtiendo.nueva-journal"),
-                                    QStringLiteral("vieja.mdb.restaurando")};
+        const QStringList leftovers{
+            QStringLiteral("NUEVA.MDB.nueva"),
+            QStringLiteral("NUEVA.MDB.nueva-journal"),
+            QStringLiteral("copias/NUEVA-2026-12-10-100000-2.MDB.parcial-journal"),
+            QStringLiteral("copias/NUEVA-2026-12-10-100000.MDB.parcial"),
+            QStringLiteral("vieja.mdb.convirtiendo"),
+            QStringLiteral("vieja.mdb.convirtiendo.nueva-journal"),
+            QStringLiteral("vieja.mdb.restaurando")};
         const QStringList kept{QStringLiteral("OTRA.MDB"), QStringLiteral("NOTAS.MDB.txt"),
-                               QStringLiteral("NUEVA.nueva")};
+                               QStringLiteral("NUEVA.nueva"),
+                               QStringLiteral("copias/NUEVA-2026-12-10-090000.MDB"),
+                               QStringLiteral("copias/NOTAS.MDB.parcial")};
+        QDir().mkpath(area->path(QStringLiteral("copias")));
         for (const QString& name : leftovers + kept)
             touch(area->path(name));
         std::unique_ptr<OtherCopy> making;
@@ -238,7 +245,7 @@ private slots:
         }
         QStringList expected = leftovers;
         if (owned)
-            expected = expected.mid(2);
+            expected = expected.mid(4);
         QCOMPARE(workareas::removeAbandonedLeftovers(area->folder()), expected);
         for (const QString& name : leftovers + kept)
             QCOMPARE(QFile::exists(area->path(name)), !expected.contains(name));

@@ -1,5 +1,7 @@
 #include "backups/core/BackupSummary.h"
 
+#include "backups/core/CopyChecksum.h"
+
 #include "store/Database.h"
 #include "store/StoreError.h"
 
@@ -8,6 +10,17 @@ namespace tesorin::backups {
 BackupSummary summarizeBackup(const BackupFile& file) {
     BackupSummary summary;
     summary.file = file;
+    switch (verifyChecksum(file.path)) {
+    case ChecksumCheck::Differs:
+        summary.damaged = true;
+        summary.problem = damagedCopyReason(file.fileName);
+        return summary;
+    case ChecksumCheck::Missing:
+        summary.withoutChecksum = true;
+        break;
+    case ChecksumCheck::Matches:
+        break;
+    }
     try {
         const auto copy = store::Database::openFile(file.path, file.fileName);
         store::Statement totals = copy->prepare(

@@ -43,9 +43,6 @@ int countRows(sqlite3* db, RowCounts& counts) {
 
 int copyCounted(store::Database& source, const QString& path, RowCounts& counts,
                 store::CopySync sync) {
-    // Reading the pages through a memory map spares copying each one into
-    // the page cache.
-    source.exec(QStringLiteral("PRAGMA mmap_size = 1073741824"));
     source.exec(QStringLiteral("BEGIN"));
     int rc = countRows(source.handle(), counts);
     if (rc == SQLITE_OK)
@@ -59,9 +56,6 @@ QString checkCopy(const QString& path, const RowCounts& expected) {
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     QString problem;
     if (rc == SQLITE_OK) {
-        // Reading the pages through a memory map spares copying each one
-        // into the page cache.
-        sqlite3_exec(db, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
         sqlite3_stmt* check = nullptr;
         rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr);
         QStringList findings;

@@ -3,6 +3,7 @@
 #include "backups/core/BackupFiles.h"
 #include "backups/core/BackupRotation.h"
 #include "backups/core/CopyCheck.h"
+#include "backups/core/CopyChecksum.h"
 #include "base/Clock.h"
 #include "store/Database.h"
 #include "store/Durability.h"
@@ -107,9 +108,13 @@ QString backupWorkArea(const QString& workAreaName) {
     }
     if (copyWrittenHook())
         copyWrittenHook()(partial);
-    // The copy goes to the disk while it is checked: on two cores the two
-    // take the time of the longer one.
-    auto synced = std::async(std::launch::async, [&partial] { return store::syncToDisk(partial); });
+    // The copy is summed and goes to the disk while it is checked: on two
+    // cores the two take the time of the longer one.
+    QByteArray digest;
+    auto synced = std::async(std::launch::async, [&partial, &digest] {
+        digest = fileSha256(partial);
+        return !digest.isEmpty() && store::syncToDisk(partial);
+    });
     const QString problem = checkCopy(partial, counts);
     const bool onDisk = synced.get();
     if (!onDisk) {
@@ -123,8 +128,16 @@ QString backupWorkArea(const QString& workAreaName) {
             QStringLiteral("la copia escrita no pasó la comprobación (%1) y se borró").arg(problem),
             SQLITE_CORRUPT);
     }
+    // The checksum is on the disk before the copy takes its name: a copy
+    // under its name always has one.
+    if (!recordChecksum(finalPath, digest)) {
+        removeDatabaseFile(partial);
+        QFile::remove(checksumPath(finalPath));
+        fail(workAreaName, writeFailure(SQLITE_IOERR, folder), SQLITE_IOERR);
+    }
     if (!QFile::rename(partial, finalPath)) {
         removeDatabaseFile(partial);
+        QFile::remove(checksumPath(finalPath));
         fail(workAreaName, writeFailure(SQLITE_CANTOPEN, folder), SQLITE_CANTOPEN);
     }
     store::syncFolderOf(finalPath);
@@ -151,8 +164,10 @@ void rotateBackups(const QString& workAreaName) {
         taken << copy.taken;
     const QList<bool> kept = keptBackups(taken, clock::today());
     for (qsizetype i = 0; i < copies.size(); ++i) {
-        if (!kept[i])
+        if (!kept[i]) {
             removeDatabaseFile(copies[i].path);
+            QFile::remove(checksumPath(copies[i].path));
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "backups/core/WorkAreaRestore.h"
 
 #include "backups/core/CopyCheck.h"
+#include "backups/core/CopyChecksum.h"
 #include "store/Database.h"
 #include "store/Durability.h"
 #include "store/StoreError.h"
@@ -28,6 +29,13 @@ namespace {
 QString stage(const QString& workAreaPath, const QString& copyPath) {
     const QString copyName = QFileInfo(copyPath).fileName();
     const QString staged = workAreaPath + QStringLiteral(".restaurando");
+    // A copy without a checksum is older than checksums: its structure is
+    // still checked below.
+    if (verifyChecksum(copyPath) == ChecksumCheck::Differs)
+        refuse(copyName,
+               QStringLiteral("el archivo está dañado (su contenido no coincide con la suma de "
+                              "verificación registrada al hacerla)"),
+               SQLITE_CORRUPT);
     removeDatabaseFile(staged);
     RowCounts counts;
     int rc = SQLITE_OK;

@@ -28,9 +28,13 @@ QTreeWidgetItem* rowFor(const BackupSummary& copy) {
         item->setText(Egresos, regional::currency(copy.egresos));
         item->setText(Saldo, regional::currency(copy.saldo));
     } else {
-        item->setText(Movimientos, QStringLiteral("No se puede abrir"));
+        item->setText(Movimientos, copy.damaged ? QStringLiteral("Dañada")
+                                                : QStringLiteral("No se puede abrir"));
         item->setToolTip(Movimientos, copy.problem);
     }
+    if (copy.withoutChecksum)
+        item->setToolTip(Fecha, QStringLiteral("Copia sin suma de verificación: solo se comprueba "
+                                               "su estructura."));
     for (int column = Movimientos; column <= Saldo; ++column)
         item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     return item;
