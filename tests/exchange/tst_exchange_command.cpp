@@ -176,6 +176,20 @@ private slots:
         QCOMPARE(lines.mid(1), (QStringList{"1/3/2024;Banco;Dentro;Efectivo;2;0",
                                             "31/3/2024;Banco;Ultimo dia;Efectivo;0;4"}));
     }
+
+    void exportOfAnAccountThatDoesNotExistWritesNothing() {
+        test::TestWorkArea area;
+        {
+            auto db = area.open();
+            test::addMovement(*db, QDate(2024, 3, 1), "Banco", "Dentro", test::money("2"), Money{});
+        }
+        const QString out = area.path(QStringLiteral("x.csv"));
+        const Run r = run({"--exportar", out, "--cuenta", "NoExiste"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(QString::fromUtf8("La cuenta «NoExiste» no existe")),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+    }
 };
 
 TESORIN_TEST_MAIN(TestExchangeCommand)

@@ -3,6 +3,8 @@
 #include "backups/ui/BackupQuestion.h"
 #include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExchangeMessages.h"
+#include "exchange/core/ImportTargetChoice.h"
 #include "exchange/core/MappingMemory.h"
 #include "exchange/ui/NewAccountsDialog.h"
 #include "store/Database.h"
@@ -24,6 +26,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -36,6 +41,7 @@ namespace {
 
 constexpr int kPreviewRows = 500;
 constexpr int kWidestColumn = 220;
+constexpr int kColumnNameLength = 18;
 // The columns of the rows as they will be stored.
 enum StoredColumn { kTick, kNote, kDate, kAccount, kDetail, kIncome, kExpense, kStoredColumns };
 const QColor kUnreadable(255, 205, 205);
@@ -70,14 +76,20 @@ ImportDialog::ImportDialog(store::Database& db, const QString& path, QWidget* pa
     buildControls();
     showSettings();
     reread(optionsFromControls());
-    if (const auto remembered = recallImport(m_loaded.shape)) {
-        if (!remembered->medium.isEmpty())
-            m_medium->setCurrentText(remembered->medium);
-        const int i = m_account->findText(remembered->account);
-        if (i >= 0)
-            m_account->setCurrentIndex(i);
+    if (const auto remembered = recallImport(m_loaded.shape);
+        remembered && !remembered->medium.isEmpty())
+        m_medium->setCurrentText(remembered->medium);
+    fitToScreen();
+}
+
+void ImportDialog::fitToScreen() {
+    QSize size(1100, 680);
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+        // Room for the window's frame and the desktop's panels.
+        const QSize room = screen->availableGeometry().size() - QSize(24, 48);
+        size = size.boundedTo(room).expandedTo(minimumSizeHint());
     }
-    resize(1100, 680);
+    resize(size);
 }
 
 void ImportDialog::buildControls() {
@@ -85,6 +97,9 @@ void ImportDialog::buildControls() {
     m_file = named(new QLabel(QStringLiteral("Archivo: %1").arg(QFileInfo(m_path).fileName())),
                    "archivo");
     m_file->setAccessibleName(m_file->text());
+    m_file->setToolTip(m_path);
+    // A long file name may be cut; it never widens the dialog past the screen.
+    m_file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_file);
 
     auto* settings = new QHBoxLayout;
@@ -169,7 +184,20 @@ void ImportDialog::buildControls() {
     tg->addWidget(buddyLabel(QStringLiteral("&Tipo (medio):"), m_medium), 2, 0);
     tg->addWidget(m_medium, 2, 1);
     settings->addWidget(target);
-    layout->addLayout(settings);
+    // On a small screen the settings scroll sideways rather than push the
+    // buttons off it.
+    auto* settingsArea = named(new QScrollArea, "ajustes");
+    auto* settingsPanel = new QWidget;
+    settingsPanel->setLayout(settings);
+    settings->setContentsMargins(0, 0, 0, 0);
+    settingsArea->setWidget(settingsPanel);
+    settingsArea->setWidgetResizable(true);
+    settingsArea->setFrameShape(QFrame::NoFrame);
+    settingsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    settingsArea->setMinimumHeight(settingsPanel->sizeHint().height() +
+                                   settingsArea->horizontalScrollBar()->sizeHint().height());
+    layout->addWidget(settingsArea);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     auto side = [&](const QString& title, QTableWidget* table) {
@@ -215,6 +243,13 @@ void ImportDialog::buildControls() {
 }
 
 void ImportDialog::fillColumnChoices() {
+    // A column's name comes from the file's header, whatever its length: the
+    // boxes keep a sane width and show the whole name in their list.
+    for (QComboBox* box : {m_dateColumn, m_amountColumn, m_incomeColumn, m_expenseColumn,
+                           m_debitCreditColumn, m_accountColumn}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(kColumnNameLength);
+    }
     const CsvTable& t = m_loaded.table;
     auto columnName = [&](int c) {
         const QString name = t.hasHeader ? t.header.fields.value(c).trimmed() : QString();
@@ -361,13 +396,16 @@ void ImportDialog::fillAccounts() {
     const bool was = m_filling;
     m_filling = true;
     m_account->clear();
+    QString offered = current;
     try {
-        m_account->addItems(accountsFittingRows(m_db, m_plan));
+        const QStringList fitting = accountsFittingRows(m_db, m_plan);
+        m_account->addItems(fitting);
+        if (!fitting.contains(current))
+            offered = proposedImportAccount(m_db, m_loaded.shape, fitting);
     } catch (const store::StoreError& e) {
         ui::showStoreError(this, e);
     }
-    const int i = m_account->findText(current);
-    m_account->setCurrentIndex(i >= 0 ? i : (m_account->count() > 0 ? 0 : -1));
+    m_account->setCurrentIndex(m_account->findText(offered));
     m_filling = was;
 }
 
@@ -483,14 +521,10 @@ void ImportDialog::updateSummary() {
         duplicates += p.duplicate ? 1 : 0;
         unreadable += p.row.readable() ? 0 : 1;
     }
-    QString text =
-        QStringLiteral("%1 filas: %2 se importarán, %3 posibles duplicados, %4 no se pueden leer.")
-            .arg(m_plan.size())
-            .arg(ticked)
-            .arg(duplicates)
-            .arg(unreadable);
+    QString text = importSummaryText(m_plan.size(), ticked, duplicates, unreadable);
     if (m_plan.size() > kPreviewRows)
-        text += QStringLiteral(" Se muestran las primeras %1.").arg(kPreviewRows);
+        text += QStringLiteral(" Se muestran las primeras %1.")
+                    .arg(regional::locale().toString(kPreviewRows));
     for (const QString& note : m_loaded.result.notes)
         text += u' ' + note;
     m_summary->setText(text);
