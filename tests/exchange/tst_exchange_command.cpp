@@ -1,6 +1,9 @@
 // tesorin --importar and --exportar, without a window.
 #include "exchange/core/ExchangeCommand.h"
+#include "exchange/core/ExchangeError.h"
 #include "exchange/core/ExchangeMessages.h"
+#include "exchange/core/ImportPlan.h"
+#include "exchange/core/StatementImport.h"
 #include "store/Database.h"
 #include "support/TestWorkArea.h"
 
@@ -9,6 +12,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace tesorin;
 
@@ -262,6 +267,39 @@ private slots:
         outcome.skipped = skipped;
         QCOMPARE(exchange::importDoneText(outcome, QStringLiteral("BASE.MDB")), text);
         QCOMPARE(exchange::unreadableRowsText(stored), unreadable);
+    }
+
+    // Whatever file the dialog opens ready to import (roles detected, every
+    // row read), the command line imports with nothing but --cuenta.
+    void everyBankFileTheDialogReads_data() {
+        QTest::addColumn<QString>("path");
+        const QDir files(QStringLiteral(EXCHANGE_FIXTURES "/bank-files"));
+        for (const QString& name : files.entryList(QDir::Files, QDir::Name))
+            if (!name.endsWith(QLatin1String(".md")))
+                QTest::newRow(qPrintable(name)) << files.filePath(name);
+    }
+    void everyBankFileTheDialogReads() {
+        QFETCH(QString, path);
+        test::TestWorkArea area;
+        int expected = 0;
+        try {
+            const exchange::LoadedStatement loaded =
+                exchange::loadStatement(exchange::readStatementBytes(path));
+            const bool ready =
+                loaded.mappingProblem.isEmpty() &&
+                std::all_of(loaded.result.rows.begin(), loaded.result.rows.end(),
+                            [](const exchange::ImportRow& r) { return r.readable(); });
+            if (!ready)
+                QSKIP("the dialog asks for a choice or shows rows that do not read");
+            auto db = area.open();
+            for (const exchange::PlannedRow& p : exchange::planImport(*db, loaded.result.rows))
+                expected += p.ticked ? 1 : 0;
+        } catch (const exchange::ExchangeError&) {
+            QSKIP("the file is refused before any dialog opens");
+        }
+        const Run r = run({"--importar", path, "--cuenta", "Banco"});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(storedCount(*area.open()), expected);
     }
 
     void exportTheRowsTheViewFilterWouldShow() {
