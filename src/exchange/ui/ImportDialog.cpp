@@ -83,7 +83,7 @@ ImportDialog::ImportDialog(store::Database& db, const QString& path, QWidget* pa
 }
 
 void ImportDialog::fitToScreen() {
-    QSize size(1100, 680);
+    QSize size(1240, 700);
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
         // Room for the window's frame and the desktop's panels.
         const QSize room = screen->availableGeometry().size() - QSize(24, 48);
@@ -135,16 +135,28 @@ void ImportDialog::buildControls() {
     m_dateColumn = named(new QComboBox, "colFecha");
     m_detailColumns = named(new QListWidget, "colDetalle");
     m_detailColumns->setMaximumHeight(90);
+    m_detailColumns->setMinimumWidth(m_detailColumns->fontMetrics().averageCharWidth() *
+                                     kColumnNameLength);
     m_amountMode = named(new QComboBox, "modoImporte");
     m_amountMode->addItem(QStringLiteral("Un importe con signo"), int(AmountMode::Signed));
     m_amountMode->addItem(QStringLiteral("Ingresos y egresos en columnas separadas"),
                           int(AmountMode::IncomeExpense));
     m_amountMode->addItem(QStringLiteral("Importe y columna débito/crédito"),
                           int(AmountMode::AmountDebitCredit));
+    m_amountMode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_amountMode->setMinimumContentsLength(kColumnNameLength);
     m_amountColumn = named(new QComboBox, "colImporte");
     m_incomeColumn = named(new QComboBox, "colIngreso");
     m_expenseColumn = named(new QComboBox, "colEgreso");
     m_debitCreditColumn = named(new QComboBox, "colDebitoCredito");
+    m_accountColumn = named(new QComboBox, "colCuenta");
+    // A column's name comes from the file's header, whatever its length: the
+    // boxes keep a sane width and show the whole name in their list.
+    for (QComboBox* box : {m_dateColumn, m_amountColumn, m_incomeColumn, m_expenseColumn,
+                           m_debitCreditColumn, m_accountColumn}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(kColumnNameLength);
+    }
     cg->addWidget(buddyLabel(QStringLiteral("&Fecha:"), m_dateColumn), 0, 0);
     cg->addWidget(m_dateColumn, 0, 1);
     cg->addWidget(buddyLabel(QStringLiteral("&Detalle (una o varias):"), m_detailColumns), 1, 0);
@@ -167,9 +179,10 @@ void ImportDialog::buildControls() {
     m_oneAccount = named(new QRadioButton(QStringLiteral("Una &cuenta para todas:")), "cuentaUna");
     m_account = named(new QComboBox, "cuenta");
     m_account->setAccessibleName(QStringLiteral("Cuenta para todas las filas"));
+    m_account->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_account->setMinimumContentsLength(kColumnNameLength);
     m_accountFromFile =
         named(new QRadioButton(QStringLiteral("Cuenta de la co&lumna:")), "cuentaColumna");
-    m_accountColumn = named(new QComboBox, "colCuenta");
     m_accountColumn->setAccessibleName(QStringLiteral("Columna de la cuenta"));
     m_oneAccount->setChecked(true);
     m_medium = named(new QComboBox, "medio");
@@ -177,13 +190,17 @@ void ImportDialog::buildControls() {
     m_medium->addItems({QStringLiteral("Efectivo"), QStringLiteral("Cheques"),
                         QStringLiteral("Tarjeta"), QStringLiteral("Otras...")});
     m_medium->setCurrentText(QStringLiteral("Importado"));
+    // One row under the previews, beside nothing that scrolls: the account
+    // stays in sight next to "Importar".
     tg->addWidget(m_oneAccount, 0, 0);
     tg->addWidget(m_account, 0, 1);
-    tg->addWidget(m_accountFromFile, 1, 0);
-    tg->addWidget(m_accountColumn, 1, 1);
-    tg->addWidget(buddyLabel(QStringLiteral("&Tipo (medio):"), m_medium), 2, 0);
-    tg->addWidget(m_medium, 2, 1);
-    settings->addWidget(target);
+    tg->addWidget(m_accountFromFile, 0, 2);
+    tg->addWidget(m_accountColumn, 0, 3);
+    tg->addWidget(buddyLabel(QStringLiteral("&Tipo (medio):"), m_medium), 0, 4);
+    tg->addWidget(m_medium, 0, 5);
+    tg->setColumnStretch(1, 2);
+    tg->setColumnStretch(3, 1);
+    tg->setColumnStretch(5, 1);
     // On a small screen the settings scroll sideways rather than push the
     // buttons off it.
     auto* settingsArea = named(new QScrollArea, "ajustes");
@@ -218,6 +235,7 @@ void ImportDialog::buildControls() {
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
     layout->addWidget(splitter, 1);
+    layout->addWidget(target);
 
     m_summary = named(new QLabel, "resumen");
     m_summary->setWordWrap(true);
@@ -243,13 +261,6 @@ void ImportDialog::buildControls() {
 }
 
 void ImportDialog::fillColumnChoices() {
-    // A column's name comes from the file's header, whatever its length: the
-    // boxes keep a sane width and show the whole name in their list.
-    for (QComboBox* box : {m_dateColumn, m_amountColumn, m_incomeColumn, m_expenseColumn,
-                           m_debitCreditColumn, m_accountColumn}) {
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(kColumnNameLength);
-    }
     const CsvTable& t = m_loaded.table;
     auto columnName = [&](int c) {
         const QString name = t.hasHeader ? t.header.fields.value(c).trimmed() : QString();
