@@ -220,6 +220,10 @@ private slots:
             << QByteArray("Fecha;Concepto;Importe\n01/03/2024;Luz;250,00\n")
             << QStringList{"--cuenta", "Banco", "--cuenta-columna", "2"}
             << QStringLiteral("Use --cuenta o bien --cuenta-columna, no ambos.");
+        QTest::newRow("columns of a file that has none")
+            << QByteArray("!Type:Bank\nD03/01/2024\nT-1.00\nPLuz\n^\n")
+            << QStringList{"--cuenta", "Banco", "--medio-columna", "2"}
+            << QStringLiteral("son para archivos CSV; este no lo es.");
         QTest::newRow("accounts the work area lacks")
             << QByteArray("Fecha;Concepto;Importe;Cta\n01/03/2024;Luz;-250,00;Luz y gas\n")
             << QStringList{"--cuenta-columna", "4"} << QString::fromUtf8("no tiene: Luz y gas.");

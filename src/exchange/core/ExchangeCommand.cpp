@@ -201,7 +201,10 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
     LoadedStatement loaded = loadStatement(bytes, options);
     const bool rolesGiven = std::any_of(kRoleOptions.begin(), kRoleOptions.end(),
                                         [&args](const QString& name) { return args.isSet(name); });
-    if (rolesGiven && loaded.format == StatementFormat::Csv) {
+    if (rolesGiven && loaded.format != StatementFormat::Csv)
+        throw UsageError{QStringLiteral("Las opciones de columnas (--fecha, --detalle, "
+                                        "--importe...) son para archivos CSV; este no lo es.")};
+    if (rolesGiven) {
         ColumnMapping m = loaded.mapping;
         if (args.isSet(QStringLiteral("fecha")))
             m.date = column(args, QStringLiteral("fecha"));
