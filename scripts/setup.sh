@@ -16,7 +16,7 @@ tesorin_packages=(
     libgl-dev
     xvfb xauth poppler-utils fonts-dejavu-core
     qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
-    libofx-dev libxlsxwriter-dev unzip
+    libofx-dev libxlsxwriter-dev unzip python3-openpyxl
     mdbtools-dev mdbtools
     locales
 )

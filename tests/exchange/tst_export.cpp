@@ -2,6 +2,7 @@
 #include "exchange/core/ColumnMapping.h"
 #include "exchange/core/CsvTable.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExchangeFolders.h"
 #include "exchange/core/ExportName.h"
 #include "exchange/core/ExportRows.h"
 #include "exchange/core/ExportWriters.h"
@@ -11,11 +12,18 @@
 #include "store/Database.h"
 #include "support/TestWorkArea.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <clocale>
+#include <string>
 
 using namespace tesorin;
 using namespace tesorin::exchange;
@@ -70,6 +78,30 @@ QByteArray unzipped(const QString& archive, const QString& member) {
     if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0)
         qFatal("unzip failed on %s", qPrintable(member));
     return unzip.readAllStandardOutput();
+}
+
+// The sheet as a real spreadsheet reader sees it: "A2=2024-03-02|E2=250000.5|..."
+// for every cell that holds a value, then the widths and the left margin.
+QString readWithOpenpyxl(const QString& path) {
+    const QString script =
+        QStringLiteral("import sys, datetime, openpyxl\n"
+                       "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+                       "out = []\n"
+                       "for row in ws.iter_rows():\n"
+                       "    for c in row:\n"
+                       "        v = c.value\n"
+                       "        if v is None: continue\n"
+                       "        if isinstance(v, datetime.datetime): v = v.date().isoformat()\n"
+                       "        out.append('%s=%s' % (c.coordinate, v))\n"
+                       "out.append('anchoC=%s' % ws.column_dimensions['C'].width)\n"
+                       "out.append('margen=%s' % ws.page_margins.left)\n"
+                       "print('|'.join(out))\n");
+    QProcess reader;
+    reader.start(QStringLiteral(SYSTEM_PYTHON), {QStringLiteral("-c"), script, path});
+    if (!reader.waitForFinished(60000) || reader.exitCode() != 0)
+        return QStringLiteral("openpyxl could not read the sheet: ") +
+               QString::fromUtf8(reader.readAllStandardError()).trimmed().section(u'\n', -1);
+    return QString::fromUtf8(reader.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -171,6 +203,56 @@ private slots:
         QCOMPARE(cells.value(QStringLiteral("E5")), QStringLiteral("250000.5"));
         QCOMPARE(cells.value(QStringLiteral("F5")), QStringLiteral("1234.56"));
         QCOMPARE(cells.value(QStringLiteral("E6")), QStringLiteral("248765.94"));
+    }
+
+    // The spreadsheet library formats numbers with the C library, which
+    // follows LC_NUMERIC: under a decimal-comma locale a careless writer puts
+    // "250000,5" and "12,7109375" into the sheet, a damaged file.
+    void xlsxOpensInASpreadsheetReaderWhateverTheLocale_data() {
+        QTest::addColumn<QByteArray>("numericLocale");
+        QTest::newRow("es_AR") << QByteArray("es_AR.UTF-8");
+        QTest::newRow("es_ES") << QByteArray("es_ES.UTF-8");
+        QTest::newRow("de_DE") << QByteArray("de_DE.UTF-8");
+        QTest::newRow("C") << QByteArray("C.UTF-8");
+    }
+    void xlsxOpensInASpreadsheetReaderWhateverTheLocale() {
+        QFETCH(QByteArray, numericLocale);
+        const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+        if (!std::setlocale(LC_NUMERIC, numericLocale.constData()))
+            QSKIP("locale not generated");
+        test::TestWorkArea area;
+        fill(*area.open());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("movimientos.xlsx"));
+        writeExport(path, marchView(), ExportFormat::Xlsx);
+        std::setlocale(LC_NUMERIC, previous.c_str());
+        QCOMPARE(readWithOpenpyxl(path),
+                 QString::fromUtf8(
+                     "A1=Fecha|B1=Cuenta|C1=Detalle|D1=Tipo|E1=Ingreso|F1=Egreso|"
+                     "A2=2024-03-02|B2=Sueldo|C2=Sueldo marzo|D2=Efectivo|E2=250000.5|F2=0|"
+                     "A3=2024-03-01|B3=Supermercado|"
+                     "C3=Compra; \"grande\"\ncon dos líneas|D3=Tarjeta|E3=0|"
+                     "F3=1234.56|D5=Totales|E5==SUM(E2:E3)|F5==SUM(F2:F3)|"
+                     "D6=Saldo|E6==E5-F5|anchoC=45.7109375|margen=0.7"));
+    }
+
+    // The file dialogs open in the user's documents folder, never in the
+    // program's hidden data folder, then in the folder used last while it
+    // exists.
+    void foldersProposedForTheFileDialogs() {
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QCOMPARE(proposedFolder(ExchangeDirection::Export), first);
+        QCOMPARE(proposedFolder(ExchangeDirection::Import), first);
+        QTemporaryDir used;
+        rememberFolderOf(ExchangeDirection::Export, used.filePath(QStringLiteral("vista.csv")));
+        QCOMPARE(proposedFolder(ExchangeDirection::Export), QDir(used.path()).absolutePath());
+        QCOMPARE(proposedFolder(ExchangeDirection::Import), first);
+        QVERIFY(used.remove());
+        QCOMPARE(proposedFolder(ExchangeDirection::Export), first);
     }
 
     void theProposedName() {

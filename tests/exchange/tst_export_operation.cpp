@@ -40,8 +40,14 @@ private slots:
         former.close();
         ModalDriver driver;
         driver.answer(QMessageBox::StandardButton(answer));
+        if (written)
+            driver.answer(QMessageBox::Ok);
         QCOMPARE(exchange::exportMovementsTo(nullptr, data, path), written);
-        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().size(), written ? 2 : 1);
+        if (written)
+            QCOMPARE(
+                driver.messages().back().text,
+                QString::fromUtf8("Se exportó 1 movimiento a «movimientos-base-2024-05-01.csv»."));
         QCOMPARE(
             driver.messages().front().text,
             QString::fromUtf8(

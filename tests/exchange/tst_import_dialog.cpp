@@ -1,19 +1,24 @@
 // The import dialog driven as a user would: a bank's Spanish CSV into a
 // chosen account, and the same file again.
+#include "exchange/core/ExchangeError.h"
 #include "exchange/ui/ImportDialog.h"
 #include "store/Database.h"
 #include "support/ModalDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace tesorin;
 using namespace tesorin::exchange;
@@ -101,7 +106,7 @@ private slots:
         QVERIFY(again.findChild<QLabel*>(QStringLiteral("resumen"))
                     ->text()
                     .startsWith(QStringLiteral(
-                        "4 filas: 0 se importarán, 3 posibles duplicados, 1 no se pueden leer.")));
+                        "4 filas: 0 se importarán, 3 posibles duplicados, 1 no se puede leer.")));
         auto* importar = again.findChild<QPushButton*>(QStringLiteral("importar"));
         QVERIFY(!importar->isEnabled());
         // A duplicate the user ticks goes in after all.
@@ -135,6 +140,71 @@ private slots:
         QCOMPARE(dialog.findChild<QRadioButton*>(QStringLiteral("cuentaColumna"))->isEnabled(),
                  accountColumn);
         dialog.close();
+    }
+
+    // Bank files as banks write them, and one whose header names are very
+    // long: the dialog fits a 1,280 x 800 screen (its layout would not let a
+    // window manager shrink it below its minimum size).
+    void theDialogFitsASmallScreen_data() {
+        QTest::addColumn<QString>("path");
+        const QDir files(QStringLiteral(EXCHANGE_FIXTURES "/bank-files"));
+        for (const QString& name : files.entryList(QDir::Files, QDir::Name))
+            if (!name.endsWith(QLatin1String(".md")))
+                QTest::newRow(qPrintable(name)) << files.filePath(name);
+        QStringList longNames;
+        for (int c = 0; c < 12; ++c)
+            longNames.append(
+                QStringLiteral("Columna de nombre muy largo número %1 ").arg(c).repeated(4));
+        QByteArray wide = longNames.join(u';').toUtf8() + "\n";
+        for (int r = 0; r < 5; ++r)
+            wide += QByteArray("01/03/2024;") + QByteArray("texto largo ").repeated(30) +
+                    ";-1,00;x;x;x;x;x;x;x;x;x\n";
+        QTest::newRow("long header") << writeFile("ancho.csv", wide);
+    }
+    void theDialogFitsASmallScreen() {
+        QFETCH(QString, path);
+        test::TestWorkArea area;
+        auto db = area.open();
+        std::unique_ptr<ImportDialog> dialog;
+        try {
+            dialog = std::make_unique<ImportDialog>(*db, path);
+        } catch (const ExchangeError&) {
+            QSKIP("the file is refused before any dialog opens");
+        }
+        dialog->show();
+        const QSize least = dialog->minimumSizeHint().expandedTo(dialog->minimumSize());
+        QVERIFY2(least.width() <= 1280 && least.height() <= 800,
+                 qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        const QSize available = dialog->screen()->availableGeometry().size();
+        QVERIFY(dialog->width() <= std::max(available.width(), least.width()));
+        QVERIFY(dialog->height() <= std::max(available.height(), least.height()));
+        for (const char* button : {"importar", "cancelar"})
+            QVERIFY(dialog->findChild<QPushButton*>(QLatin1String(button))->isVisible());
+    }
+
+    // A card statement holds only payments: the account offered is one of
+    // both directions, never the first payment account of the chart; once an
+    // account is used for the file's shape, it is the one offered.
+    void theAccountOfferedFirst() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        const QString path =
+            writeFile("tarjeta.csv", "Fecha;Concepto;Importe\n03/03/2024;Kiosco;-10,00\n"
+                                     "04/03/2024;Farmacia;-20,00\n");
+        {
+            ImportDialog first(*db, path);
+            first.show();
+            auto* account = first.findChild<QComboBox*>(QStringLiteral("cuenta"));
+            QCOMPARE(account->currentText(), QStringLiteral("Banco"));
+            account->setCurrentText(QStringLiteral("Supermercado"));
+            first.findChild<QPushButton*>(QStringLiteral("importar"))->click();
+            QCOMPARE(first.outcome().stored, 2);
+        }
+        ImportDialog again(*db, writeFile("tarjeta2.csv", "Fecha;Concepto;Importe\n"
+                                                          "05/03/2024;Cine;-30,00\n"));
+        again.show();
+        QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cuenta"))->currentText(),
+                 QStringLiteral("Supermercado"));
     }
 
     void accountsNamedByTheFileAreCreatedWhenAgreed() {

@@ -48,8 +48,14 @@ private slots:
             ModalDriver::clickLater(
                 ModalDriver::child<QPushButton>(dialog, QStringLiteral("importar")));
         });
+        driver.answer(QMessageBox::Ok);
         window->menuItem(QStringLiteral("menuArcImportar"))->trigger();
         QCOMPARE(driver.pendingSteps(), 0);
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(
+            driver.messages().back().text,
+            QString::fromUtf8(
+                "Se guardaron 2 movimientos en «BASE.MDB»; se omitieron 0 posibles duplicados."));
         QCOMPARE(window->Data1().rowCount(), 2L);
         QCOMPARE(window->Data1().viewTotals().income, test::money("1000"));
 
@@ -63,8 +69,11 @@ private slots:
             save->selectFile(target);
             QMetaObject::invokeMethod(save, "accept", Qt::QueuedConnection);
         });
+        driver.answer(QMessageBox::Ok);
         window->menuItem(QStringLiteral("menuArcExportar"))->trigger();
         QCOMPARE(driver.pendingSteps(), 0);
+        QCOMPARE(driver.messages().back().text,
+                 QString::fromUtf8("Se exportaron 2 movimientos a «vista.qif»."));
         QFile written(target);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().count("^\n"), 2);

@@ -77,6 +77,8 @@ QString ColumnMapping::problem(int fieldCount) const {
     }
     if (account >= fieldCount)
         return QStringLiteral("La columna %1 de la cuenta no existe.").arg(account + 1);
+    if (medium >= fieldCount)
+        return QStringLiteral("La columna %1 del medio no existe.").arg(medium + 1);
     return {};
 }
 
@@ -247,6 +249,8 @@ QVector<ImportRow> applyMapping(const CsvTable& table, const ColumnMapping& mapp
         row.detail = detail.join(QStringLiteral(" - "));
         if (mapping.account >= 0)
             row.account = f.at(mapping.account).trimmed();
+        if (mapping.medium >= 0)
+            row.medium = f.at(mapping.medium).trimmed();
 
         auto amountReason = [&](const QString& text) {
             return QStringLiteral("Importe no reconocido: %1.").arg(quoted(text));

@@ -3,6 +3,7 @@
 #include "backups/core/WorkAreaBackup.h"
 #include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExchangeMessages.h"
 #include "exchange/core/ExportRows.h"
 #include "exchange/core/ExportWriters.h"
 #include "exchange/core/ImportPlan.h"
@@ -18,6 +19,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tesorin::exchange {
 
 namespace {
@@ -27,10 +30,15 @@ struct UsageError {
     QString message;
 };
 
-const QStringList kValueOptions = {"importar",    "exportar",     "cuenta",    "caja",
-                                   "medio",       "fecha",        "detalle",   "importe",
-                                   "ingreso",     "egreso",       "separador", "decimal",
-                                   "orden-fecha", "codificacion", "desde",     "hasta"};
+const QStringList kValueOptions = {"importar",      "exportar",  "cuenta",         "caja",
+                                   "medio",         "fecha",     "detalle",        "importe",
+                                   "ingreso",       "egreso",    "debito-credito", "cuenta-columna",
+                                   "medio-columna", "separador", "decimal",        "orden-fecha",
+                                   "codificacion",  "desde",     "hasta"};
+// The options that name a column's role.
+const QStringList kRoleOptions = {"fecha",          "detalle",        "importe",      "ingreso",
+                                  "debito-credito", "cuenta-columna", "medio-columna"};
+const QStringList kFlagOptions = {"encabezado", "sin-encabezado"};
 
 int column(const QCommandLineParser& args, const QString& name) {
     bool ok = false;
@@ -99,9 +107,60 @@ QString describeSettings(const LoadedStatement& loaded) {
                                     : QStringLiteral(" (sin encabezado)"));
 }
 
+// The option that settles what the roles lack, for a message that asks for
+// a choice.
+QString optionForProblem(const ColumnMapping& m, int fieldCount) {
+    auto valid = [fieldCount](int c) { return c >= 0 && c < fieldCount; };
+    if (!valid(m.date))
+        return QStringLiteral("--fecha N");
+    if (m.detail.isEmpty() || !std::all_of(m.detail.begin(), m.detail.end(), valid))
+        return QStringLiteral("--detalle N");
+    switch (m.mode) {
+    case AmountMode::Signed:
+        if (!valid(m.amount))
+            return QStringLiteral("--importe N (o bien --ingreso N --egreso N)");
+        break;
+    case AmountMode::IncomeExpense:
+        if (!valid(m.income) || !valid(m.expense) || m.income == m.expense)
+            return QStringLiteral("--ingreso N --egreso N");
+        break;
+    case AmountMode::AmountDebitCredit:
+        if (!valid(m.amount) || m.amount == m.debitCredit)
+            return QStringLiteral("--importe N");
+        if (!valid(m.debitCredit))
+            return QStringLiteral("--debito-credito N");
+        break;
+    }
+    if (m.account >= fieldCount)
+        return QStringLiteral("--cuenta-columna N");
+    if (m.medium >= fieldCount)
+        return QStringLiteral("--medio-columna N");
+    return {};
+}
+
+QString askForChoice(const LoadedStatement& loaded) {
+    QString text = loaded.mappingProblem;
+    const QString option = optionForProblem(loaded.mapping, loaded.table.fieldCount);
+    if (option.isEmpty())
+        return text;
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return QStringLiteral("%1: indique %2.").arg(text, option);
+}
+
 int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& err) {
-    if (!args.isSet(QStringLiteral("cuenta")))
-        throw UsageError{QStringLiteral("--importar necesita --cuenta NOMBRE.")};
+    const bool accountFromFile = args.isSet(QStringLiteral("cuenta-columna"));
+    if (!args.isSet(QStringLiteral("cuenta")) && !accountFromFile)
+        throw UsageError{
+            QStringLiteral("--importar necesita --cuenta NOMBRE (o --cuenta-columna N).")};
+    if (args.isSet(QStringLiteral("cuenta")) && accountFromFile)
+        throw UsageError{QStringLiteral("Use --cuenta o bien --cuenta-columna, no ambos.")};
+    if (args.isSet(QStringLiteral("encabezado")) && args.isSet(QStringLiteral("sin-encabezado")))
+        throw UsageError{QStringLiteral("Use --encabezado o bien --sin-encabezado, no ambos.")};
+    if (args.isSet(QStringLiteral("debito-credito")) &&
+        (args.isSet(QStringLiteral("ingreso")) || args.isSet(QStringLiteral("egreso"))))
+        throw UsageError{
+            QStringLiteral("--debito-credito va con --importe, no con --ingreso y --egreso.")};
     if (args.isSet(QStringLiteral("importe")) &&
         (args.isSet(QStringLiteral("ingreso")) || args.isSet(QStringLiteral("egreso"))))
         throw UsageError{QStringLiteral("Use --importe o bien --ingreso y --egreso, no ambos.")};
@@ -136,12 +195,16 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
         if (!options.dateOrder)
             throw UsageError{QStringLiteral("--orden-fecha espera dma, mda o amd.")};
     }
+    if (args.isSet(QStringLiteral("encabezado")) || args.isSet(QStringLiteral("sin-encabezado")))
+        options.hasHeader = args.isSet(QStringLiteral("encabezado"));
     const QByteArray bytes = readStatementBytes(args.value(QStringLiteral("importar")));
     LoadedStatement loaded = loadStatement(bytes, options);
-    const bool rolesGiven =
-        args.isSet(QStringLiteral("fecha")) || args.isSet(QStringLiteral("detalle")) ||
-        args.isSet(QStringLiteral("importe")) || args.isSet(QStringLiteral("ingreso"));
-    if (rolesGiven && loaded.format == StatementFormat::Csv) {
+    const bool rolesGiven = std::any_of(kRoleOptions.begin(), kRoleOptions.end(),
+                                        [&args](const QString& name) { return args.isSet(name); });
+    if (rolesGiven && loaded.format != StatementFormat::Csv)
+        throw UsageError{QStringLiteral("Las opciones de columnas (--fecha, --detalle, "
+                                        "--importe...) son para archivos CSV; este no lo es.")};
+    if (rolesGiven) {
         ColumnMapping m = loaded.mapping;
         if (args.isSet(QStringLiteral("fecha")))
             m.date = column(args, QStringLiteral("fecha"));
@@ -167,12 +230,20 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
             m.expense = column(args, QStringLiteral("egreso"));
             m.mode = AmountMode::IncomeExpense;
         }
+        if (args.isSet(QStringLiteral("debito-credito"))) {
+            m.debitCredit = column(args, QStringLiteral("debito-credito"));
+            m.mode = AmountMode::AmountDebitCredit;
+        }
+        if (accountFromFile)
+            m.account = column(args, QStringLiteral("cuenta-columna"));
+        if (args.isSet(QStringLiteral("medio-columna")))
+            m.medium = column(args, QStringLiteral("medio-columna"));
         options.mapping = m;
         loaded = loadStatement(bytes, options);
     }
     out << describeSettings(loaded) << '\n';
     if (!loaded.mappingProblem.isEmpty())
-        throw UsageError{loaded.mappingProblem};
+        throw UsageError{askForChoice(loaded)};
     for (const QString& note : loaded.result.notes)
         out << note << '\n';
 
@@ -183,8 +254,7 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
             ++unreadable;
         }
     if (unreadable > 0) {
-        err << QStringLiteral("%1 filas no se pueden leer; no se guardó nada.").arg(unreadable)
-            << '\n';
+        err << unreadableRowsText(unreadable) << QStringLiteral("; no se guardó nada.") << '\n';
         return 2;
     }
 
@@ -192,11 +262,22 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
     auto db = store::Database::OpenDatabase(workAreaName(args));
     const QVector<PlannedRow> plan = planImport(*db, loaded.result.rows);
     ImportTarget target;
+    target.accountFromFile = accountFromFile;
     target.account = args.value(QStringLiteral("cuenta")).trimmed();
     if (args.isSet(QStringLiteral("medio")))
         target.medium = args.value(QStringLiteral("medio"));
     const QStringList fitting = accountsFittingRows(*db, plan);
-    if (!fitting.contains(target.account, Qt::CaseInsensitive)) {
+    if (accountFromFile) {
+        // Without a window there is no one to ask which type a new account has.
+        const QStringList unknown = unknownAccounts(*db, plan);
+        if (!unknown.isEmpty()) {
+            err << QStringLiteral("El archivo nombra cuentas que la caja «%1» no tiene: %2. "
+                                  "Créelas antes de importar.")
+                       .arg(db->name(), unknown.join(QStringLiteral(", ")))
+                << '\n';
+            return 2;
+        }
+    } else if (!fitting.contains(target.account, Qt::CaseInsensitive)) {
         err << QStringLiteral("La cuenta «%1» no sirve para estas filas: los ingresos necesitan "
                               "una cuenta de tipo "
                               "IN o VS y los egresos OU o VS. Cuentas posibles: %2.")
@@ -216,12 +297,7 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
         if (p.duplicate)
             out << QStringLiteral("Línea %1 omitida: %2").arg(p.row.line).arg(p.duplicateReason)
                 << '\n';
-    out << QStringLiteral(
-               "Se guardaron %1 movimientos en «%2»; se omitieron %3 posibles duplicados.")
-               .arg(outcome.stored)
-               .arg(db->name())
-               .arg(outcome.skipped)
-        << '\n';
+    out << importDoneText(outcome, db->name()) << '\n';
     RememberedImport remembered;
     remembered.mapping = loaded.mapping;
     remembered.encoding =
@@ -240,24 +316,35 @@ int exportFile(const QCommandLineParser& args, QTextStream& out) {
             QStringLiteral("--exportar: el nombre debe terminar en .csv, .xlsx, .qif u .ofx.")};
     movements::ViewChoice choice;
     choice.currentEntry = movements::allAccountsEntry();
-    if (args.isSet(QStringLiteral("cuenta"))) {
-        choice.currentEntry = args.value(QStringLiteral("cuenta"));
-        choice.selectedEntries = {choice.currentEntry};
-    }
     const bool from = args.isSet(QStringLiteral("desde"));
     const bool to = args.isSet(QStringLiteral("hasta"));
     choice.allDates = !from && !to;
     choice.from = from ? dateArgument(args, QStringLiteral("desde")) : QDate(1900, 1, 1);
     choice.to = to ? dateArgument(args, QStringLiteral("hasta")) : QDate(9999, 12, 31);
     const auto lock = workareas::lockWorkArea(workAreaName(args));
+    if (args.isSet(QStringLiteral("cuenta"))) {
+        // An account that does not exist would give an empty file that looks
+        // like a successful export.
+        const QString asked = args.value(QStringLiteral("cuenta")).trimmed();
+        auto db = store::Database::OpenDatabase(workAreaName(args));
+        const QStringList entries = movements::viewAccountEntries(*db);
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
+            return e.compare(asked, Qt::CaseInsensitive) == 0;
+        });
+        if (found == entries.end())
+            throw ExchangeError(QStringLiteral("La cuenta «%1» no existe en la caja «%2»; no se "
+                                               "exportó nada.")
+                                    .arg(asked, db->name()));
+        choice.currentEntry = *found;
+        choice.selectedEntries = {choice.currentEntry};
+    }
     store::DataControl data;
     data.setDatabaseName(workAreaName(args));
     data.setRecordSource(movements::viewRowSource(choice));
     data.Refresh();
     const QVector<ExportRow> rows = viewRows(data);
     writeExport(path, rows, *format, QFileInfo(data.DatabaseName()).completeBaseName());
-    out << QStringLiteral("Se exportaron %1 movimientos a «%2».").arg(rows.size()).arg(path)
-        << '\n';
+    out << exportDoneText(rows.size(), path) << '\n';
     return 0;
 }
 
@@ -272,11 +359,17 @@ bool isExchangeCommand(const QStringList& arguments) {
     return false;
 }
 
+QStringList exchangeOptionNames() {
+    return kValueOptions + kFlagOptions;
+}
+
 int runExchangeCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser args;
     args.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QString& name : kValueOptions)
         args.addOption(QCommandLineOption(name, QString(), QStringLiteral("valor")));
+    for (const QString& name : kFlagOptions)
+        args.addOption(QCommandLineOption(name));
     try {
         if (!args.parse(arguments))
             throw UsageError{args.errorText()};

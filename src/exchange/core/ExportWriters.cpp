@@ -10,7 +10,9 @@
 
 #include <xlsxwriter.h>
 
+#include <clocale>
 #include <cstdio>
+#include <locale.h>
 
 namespace tesorin::exchange {
 
@@ -57,7 +59,31 @@ void saveText(const QString& path, const QByteArray& bytes) {
                                 .arg(QFileInfo(path).fileName(), file.errorString()));
 }
 
+// The spreadsheet library prints its numbers (cell values, column widths,
+// margins) with the C library, which follows the user's LC_NUMERIC: under a
+// decimal-comma locale it would write "6,6" where the file format requires
+// "6.6". The C numeric rules hold for this thread while the sheet is written.
+class CNumericScope {
+public:
+    CNumericScope()
+        : m_c(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE))),
+          m_previous(m_c ? uselocale(m_c) : nullptr) {}
+    ~CNumericScope() {
+        if (!m_c)
+            return;
+        uselocale(m_previous);
+        freelocale(m_c);
+    }
+    CNumericScope(const CNumericScope&) = delete;
+    CNumericScope& operator=(const CNumericScope&) = delete;
+
+private:
+    locale_t m_c;
+    locale_t m_previous;
+};
+
 void writeXlsx(const QString& path, const QVector<ExportRow>& rows) {
+    const CNumericScope numbersInFileForm;
     const QString temporary = path + QStringLiteral(".tesorin-tmp");
     QFile::remove(temporary);
     const QByteArray encodedTemporary = QFile::encodeName(temporary);

@@ -2,6 +2,8 @@
 
 #include "base/Clock.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExchangeFolders.h"
+#include "exchange/core/ExchangeMessages.h"
 #include "exchange/core/ExportName.h"
 #include "exchange/core/ExportRows.h"
 #include "exchange/core/ExportWriters.h"
@@ -11,6 +13,7 @@
 #include "ui/common/WaitCursor.h"
 
 #include "ui/common/MessageBoxes.h"
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -26,7 +29,9 @@ bool exportMovements(QWidget* parent, store::DataControl& data, const QString& w
     dialog.setNameFilters({QStringLiteral("Texto separado (*.csv)"),
                            QStringLiteral("Planilla (*.xlsx)"), QStringLiteral("QIF (*.qif)"),
                            QStringLiteral("OFX (*.ofx)")});
-    dialog.selectFile(proposedExportName(workAreaName, clock::today()));
+    const QString folder = proposedFolder(ExchangeDirection::Export);
+    dialog.setDirectory(folder);
+    dialog.selectFile(QDir(folder).filePath(proposedExportName(workAreaName, clock::today())));
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
             const QString suffix = filter.section(QStringLiteral("*."), 1).chopped(1);
@@ -39,7 +44,10 @@ bool exportMovements(QWidget* parent, store::DataControl& data, const QString& w
     QString path = dialog.selectedFiles().front();
     if (!exportFormatForPath(path))
         path += u'.' + dialog.selectedNameFilter().section(QStringLiteral("*."), 1).chopped(1);
-    return exportMovementsTo(parent, data, path);
+    const bool written = exportMovementsTo(parent, data, path);
+    if (written)
+        rememberFolderOf(ExchangeDirection::Export, path);
+    return written;
 }
 
 bool exportMovementsTo(QWidget* parent, store::DataControl& data, const QString& path) {
@@ -57,9 +65,15 @@ bool exportMovementsTo(QWidget* parent, store::DataControl& data, const QString&
                               QMessageBox::No) != QMessageBox::Yes)
         return false;
     try {
-        ui::WaitCursor wait;
-        const QString account = QFileInfo(data.DatabaseName()).completeBaseName();
-        writeExport(path, viewRows(data), *format, account);
+        QVector<ExportRow> rows;
+        {
+            ui::WaitCursor wait;
+            const QString account = QFileInfo(data.DatabaseName()).completeBaseName();
+            rows = viewRows(data);
+            writeExport(path, rows, *format, account);
+        }
+        ui::MessageBoxes::information(parent, QStringLiteral("Exportar movimientos"),
+                                      exportDoneText(rows.size(), QFileInfo(path).fileName()));
         return true;
     } catch (const ExchangeError& e) {
         ui::showError(parent, e.message());

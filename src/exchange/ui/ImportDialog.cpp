@@ -3,6 +3,8 @@
 #include "backups/ui/BackupQuestion.h"
 #include "base/Regional.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/ExchangeMessages.h"
+#include "exchange/core/ImportTargetChoice.h"
 #include "exchange/core/MappingMemory.h"
 #include "exchange/ui/NewAccountsDialog.h"
 #include "store/Database.h"
@@ -24,6 +26,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -36,6 +41,7 @@ namespace {
 
 constexpr int kPreviewRows = 500;
 constexpr int kWidestColumn = 220;
+constexpr int kColumnNameLength = 18;
 // The columns of the rows as they will be stored.
 enum StoredColumn { kTick, kNote, kDate, kAccount, kDetail, kIncome, kExpense, kStoredColumns };
 const QColor kUnreadable(255, 205, 205);
@@ -70,14 +76,20 @@ ImportDialog::ImportDialog(store::Database& db, const QString& path, QWidget* pa
     buildControls();
     showSettings();
     reread(optionsFromControls());
-    if (const auto remembered = recallImport(m_loaded.shape)) {
-        if (!remembered->medium.isEmpty())
-            m_medium->setCurrentText(remembered->medium);
-        const int i = m_account->findText(remembered->account);
-        if (i >= 0)
-            m_account->setCurrentIndex(i);
+    if (const auto remembered = recallImport(m_loaded.shape);
+        remembered && !remembered->medium.isEmpty())
+        m_medium->setCurrentText(remembered->medium);
+    fitToScreen();
+}
+
+void ImportDialog::fitToScreen() {
+    QSize size(1240, 700);
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+        // Room for the window's frame and the desktop's panels.
+        const QSize room = screen->availableGeometry().size() - QSize(24, 48);
+        size = size.boundedTo(room).expandedTo(minimumSizeHint());
     }
-    resize(1100, 680);
+    resize(size);
 }
 
 void ImportDialog::buildControls() {
@@ -85,6 +97,9 @@ void ImportDialog::buildControls() {
     m_file = named(new QLabel(QStringLiteral("Archivo: %1").arg(QFileInfo(m_path).fileName())),
                    "archivo");
     m_file->setAccessibleName(m_file->text());
+    m_file->setToolTip(m_path);
+    // A long file name may be cut; it never widens the dialog past the screen.
+    m_file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_file);
 
     auto* settings = new QHBoxLayout;
@@ -120,16 +135,28 @@ void ImportDialog::buildControls() {
     m_dateColumn = named(new QComboBox, "colFecha");
     m_detailColumns = named(new QListWidget, "colDetalle");
     m_detailColumns->setMaximumHeight(90);
+    m_detailColumns->setMinimumWidth(m_detailColumns->fontMetrics().averageCharWidth() *
+                                     kColumnNameLength);
     m_amountMode = named(new QComboBox, "modoImporte");
     m_amountMode->addItem(QStringLiteral("Un importe con signo"), int(AmountMode::Signed));
     m_amountMode->addItem(QStringLiteral("Ingresos y egresos en columnas separadas"),
                           int(AmountMode::IncomeExpense));
     m_amountMode->addItem(QStringLiteral("Importe y columna débito/crédito"),
                           int(AmountMode::AmountDebitCredit));
+    m_amountMode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_amountMode->setMinimumContentsLength(kColumnNameLength);
     m_amountColumn = named(new QComboBox, "colImporte");
     m_incomeColumn = named(new QComboBox, "colIngreso");
     m_expenseColumn = named(new QComboBox, "colEgreso");
     m_debitCreditColumn = named(new QComboBox, "colDebitoCredito");
+    m_accountColumn = named(new QComboBox, "colCuenta");
+    // A column's name comes from the file's header, whatever its length: the
+    // boxes keep a sane width and show the whole name in their list.
+    for (QComboBox* box : {m_dateColumn, m_amountColumn, m_incomeColumn, m_expenseColumn,
+                           m_debitCreditColumn, m_accountColumn}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(kColumnNameLength);
+    }
     cg->addWidget(buddyLabel(QStringLiteral("&Fecha:"), m_dateColumn), 0, 0);
     cg->addWidget(m_dateColumn, 0, 1);
     cg->addWidget(buddyLabel(QStringLiteral("&Detalle (una o varias):"), m_detailColumns), 1, 0);
@@ -152,9 +179,10 @@ void ImportDialog::buildControls() {
     m_oneAccount = named(new QRadioButton(QStringLiteral("Una &cuenta para todas:")), "cuentaUna");
     m_account = named(new QComboBox, "cuenta");
     m_account->setAccessibleName(QStringLiteral("Cuenta para todas las filas"));
+    m_account->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_account->setMinimumContentsLength(kColumnNameLength);
     m_accountFromFile =
         named(new QRadioButton(QStringLiteral("Cuenta de la co&lumna:")), "cuentaColumna");
-    m_accountColumn = named(new QComboBox, "colCuenta");
     m_accountColumn->setAccessibleName(QStringLiteral("Columna de la cuenta"));
     m_oneAccount->setChecked(true);
     m_medium = named(new QComboBox, "medio");
@@ -162,14 +190,31 @@ void ImportDialog::buildControls() {
     m_medium->addItems({QStringLiteral("Efectivo"), QStringLiteral("Cheques"),
                         QStringLiteral("Tarjeta"), QStringLiteral("Otras...")});
     m_medium->setCurrentText(QStringLiteral("Importado"));
+    // One row under the previews, beside nothing that scrolls: the account
+    // stays in sight next to "Importar".
     tg->addWidget(m_oneAccount, 0, 0);
     tg->addWidget(m_account, 0, 1);
-    tg->addWidget(m_accountFromFile, 1, 0);
-    tg->addWidget(m_accountColumn, 1, 1);
-    tg->addWidget(buddyLabel(QStringLiteral("&Tipo (medio):"), m_medium), 2, 0);
-    tg->addWidget(m_medium, 2, 1);
-    settings->addWidget(target);
-    layout->addLayout(settings);
+    tg->addWidget(m_accountFromFile, 0, 2);
+    tg->addWidget(m_accountColumn, 0, 3);
+    tg->addWidget(buddyLabel(QStringLiteral("&Tipo (medio):"), m_medium), 0, 4);
+    tg->addWidget(m_medium, 0, 5);
+    tg->setColumnStretch(1, 2);
+    tg->setColumnStretch(3, 1);
+    tg->setColumnStretch(5, 1);
+    // On a small screen the settings scroll sideways rather than push the
+    // buttons off it.
+    auto* settingsArea = named(new QScrollArea, "ajustes");
+    auto* settingsPanel = new QWidget;
+    settingsPanel->setLayout(settings);
+    settings->setContentsMargins(0, 0, 0, 0);
+    settingsArea->setWidget(settingsPanel);
+    settingsArea->setWidgetResizable(true);
+    settingsArea->setFrameShape(QFrame::NoFrame);
+    settingsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    settingsArea->setMinimumHeight(settingsPanel->sizeHint().height() +
+                                   settingsArea->horizontalScrollBar()->sizeHint().height());
+    layout->addWidget(settingsArea);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     auto side = [&](const QString& title, QTableWidget* table) {
@@ -190,6 +235,7 @@ void ImportDialog::buildControls() {
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
     layout->addWidget(splitter, 1);
+    layout->addWidget(target);
 
     m_summary = named(new QLabel, "resumen");
     m_summary->setWordWrap(true);
@@ -361,13 +407,16 @@ void ImportDialog::fillAccounts() {
     const bool was = m_filling;
     m_filling = true;
     m_account->clear();
+    QString offered = current;
     try {
-        m_account->addItems(accountsFittingRows(m_db, m_plan));
+        const QStringList fitting = accountsFittingRows(m_db, m_plan);
+        m_account->addItems(fitting);
+        if (!fitting.contains(current))
+            offered = proposedImportAccount(m_db, m_loaded.shape, fitting);
     } catch (const store::StoreError& e) {
         ui::showStoreError(this, e);
     }
-    const int i = m_account->findText(current);
-    m_account->setCurrentIndex(i >= 0 ? i : (m_account->count() > 0 ? 0 : -1));
+    m_account->setCurrentIndex(m_account->findText(offered));
     m_filling = was;
 }
 
@@ -483,14 +532,10 @@ void ImportDialog::updateSummary() {
         duplicates += p.duplicate ? 1 : 0;
         unreadable += p.row.readable() ? 0 : 1;
     }
-    QString text =
-        QStringLiteral("%1 filas: %2 se importarán, %3 posibles duplicados, %4 no se pueden leer.")
-            .arg(m_plan.size())
-            .arg(ticked)
-            .arg(duplicates)
-            .arg(unreadable);
+    QString text = importSummaryText(m_plan.size(), ticked, duplicates, unreadable);
     if (m_plan.size() > kPreviewRows)
-        text += QStringLiteral(" Se muestran las primeras %1.").arg(kPreviewRows);
+        text += QStringLiteral(" Se muestran las primeras %1.")
+                    .arg(regional::locale().toString(kPreviewRows));
     for (const QString& note : m_loaded.result.notes)
         text += u' ' + note;
     m_summary->setText(text);

@@ -33,6 +33,7 @@ public:
 
 private:
     void buildControls();
+    void fitToScreen();
     void showSettings();
     void settingsChanged();
     void reread(const StatementOptions& options);

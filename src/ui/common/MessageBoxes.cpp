@@ -34,6 +34,11 @@ MessageBoxes::Button MessageBoxes::warning(QWidget* parent, const QString& title
     return show(QMessageBox::Warning, parent, title, text, buttons, QMessageBox::NoButton);
 }
 
+MessageBoxes::Button MessageBoxes::information(QWidget* parent, const QString& title,
+                                               const QString& text, Buttons buttons) {
+    return show(QMessageBox::Information, parent, title, text, buttons, QMessageBox::NoButton);
+}
+
 MessageBoxes::Button MessageBoxes::show(QMessageBox::Icon icon, QWidget* parent,
                                         const QString& title, const QString& text, Buttons buttons,
                                         Button defaultButton) {
@@ -49,6 +54,8 @@ MessageBoxes::Button MessageBoxes::show(QMessageBox::Icon icon, QWidget* parent,
         return QMessageBox::question(parent, title, text, buttons, defaultButton);
     case QMessageBox::Warning:
         return QMessageBox::warning(parent, title, text, buttons, defaultButton);
+    case QMessageBox::Information:
+        return QMessageBox::information(parent, title, text, buttons, defaultButton);
     default:
         return QMessageBox::critical(parent, title, text, buttons, defaultButton);
     }

@@ -26,6 +26,8 @@ public:
                            Buttons buttons = QMessageBox::Ok);
     static Button warning(QWidget* parent, const QString& title, const QString& text,
                           Buttons buttons = QMessageBox::Ok);
+    static Button information(QWidget* parent, const QString& title, const QString& text,
+                              Buttons buttons = QMessageBox::Ok);
 
     struct Shown {
         QString title;
