@@ -77,6 +77,8 @@ QString ColumnMapping::problem(int fieldCount) const {
     }
     if (account >= fieldCount)
         return QStringLiteral("La columna %1 de la cuenta no existe.").arg(account + 1);
+    if (medium >= fieldCount)
+        return QStringLiteral("La columna %1 del medio no existe.").arg(medium + 1);
     return {};
 }
 
@@ -86,7 +88,7 @@ QString ColumnMapping::toText() const {
         details.append(QString::number(c));
     return QStringLiteral(
                "fecha=%1;detalle=%2;modo=%3;importe=%4;ingreso=%5;egreso=%6;dc=%7;cuenta=%8;"
-               "decimal=%9;orden=%10")
+               "decimal=%9;orden=%10;medio=%11")
         .arg(date)
         .arg(details.join(u','))
         .arg(static_cast<int>(mode))
@@ -96,7 +98,8 @@ QString ColumnMapping::toText() const {
         .arg(debitCredit)
         .arg(account)
         .arg(decimal == DecimalMark::Comma ? QStringLiteral(",") : QStringLiteral("."))
-        .arg(dateOrderCode(dateOrder));
+        .arg(dateOrderCode(dateOrder))
+        .arg(medium);
 }
 
 std::optional<ColumnMapping> ColumnMapping::fromText(const QString& text) {
@@ -128,6 +131,8 @@ std::optional<ColumnMapping> ColumnMapping::fromText(const QString& text) {
             m.debitCredit = value.toInt(&ok);
         else if (key == u"cuenta")
             m.account = value.toInt(&ok);
+        else if (key == u"medio")
+            m.medium = value.toInt(&ok);
         else if (key == u"decimal")
             m.decimal = value == u"." ? DecimalMark::Point : DecimalMark::Comma;
         else if (key == u"orden") {
@@ -247,6 +252,8 @@ QVector<ImportRow> applyMapping(const CsvTable& table, const ColumnMapping& mapp
         row.detail = detail.join(QStringLiteral(" - "));
         if (mapping.account >= 0)
             row.account = f.at(mapping.account).trimmed();
+        if (mapping.medium >= 0)
+            row.medium = f.at(mapping.medium).trimmed();
 
         auto amountReason = [&](const QString& text) {
             return QStringLiteral("Importe no reconocido: %1.").arg(quoted(text));

@@ -27,6 +27,7 @@ struct ColumnMapping {
     int expense = -1;     // IncomeExpense
     int debitCredit = -1; // AmountDebitCredit
     int account = -1;     // optional
+    int medium = -1;      // optional: the movement's medium
     DecimalMark decimal = DecimalMark::Comma;
     DateOrder dateOrder = DateOrder::DayMonthYear;
 

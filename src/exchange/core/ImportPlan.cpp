@@ -186,7 +186,9 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
         } else {
             insert.bindText(2, chosenAccount);
         }
-        insert.bind(1, r.date).bindText(3, r.detail).bindText(4, target.medium);
+        insert.bind(1, r.date)
+            .bindText(3, r.detail)
+            .bindText(4, r.medium.isEmpty() ? target.medium : r.medium);
         insert.bindDouble(5, payment ? 0.0 : r.amount.toStored());
         insert.bindDouble(6, payment ? (-r.amount).toStored() : 0.0);
         insert.run();

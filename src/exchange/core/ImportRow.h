@@ -17,6 +17,7 @@ struct ImportRow {
     QString detail;
     Money amount;    // positive: an income; negative: a payment
     QString account; // the account named by the file, when it names one
+    QString medium;  // the medium named by the file, when it names one
     QString fitid;   // the bank's transaction id (OFX), with its account
     QString reason;  // why the row does not read; empty when it reads
     bool readable() const { return reason.isEmpty(); }
