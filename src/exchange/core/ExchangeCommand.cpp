@@ -167,8 +167,7 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
             m.expense = column(args, QStringLiteral("egreso"));
             m.mode = AmountMode::IncomeExpense;
         }
-        options.mapping = m;
-        loaded = loadStatement(bytes, options);
+        remapStatement(loaded, m);
     }
     out << describeSettings(loaded) << '\n';
     if (!loaded.mappingProblem.isEmpty())

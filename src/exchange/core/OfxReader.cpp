@@ -94,7 +94,15 @@ QString unescaped(QString text) {
     return text.simplified();
 }
 
-QVector<RawTransaction> rawTransactions(const QString& text) {
+QVector<RawTransaction> rawTransactions(QString text) {
+    // A CDATA section is plain text: escape it so the elements read alike.
+    static const QRegularExpression cdata(QStringLiteral("<!\\[CDATA\\[(.*?)\\]\\]>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    for (auto m = cdata.match(text); m.hasMatch(); m = cdata.match(text, m.capturedStart())) {
+        QString inner = m.captured(1);
+        inner.replace(u'&', QLatin1String("&amp;")).replace(u'<', QLatin1String("&lt;"));
+        text.replace(m.capturedStart(), m.capturedLength(), inner);
+    }
     QVector<RawTransaction> list;
     static const QRegularExpression element(QStringLiteral("<(/?)([A-Za-z0-9.:_\\-]+)>([^<]*)"));
     auto it = element.globalMatch(text);
