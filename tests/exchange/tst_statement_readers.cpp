@@ -4,6 +4,7 @@
 #include "exchange/core/OfxReader.h"
 #include "exchange/core/QifReader.h"
 #include "exchange/core/StatementFile.h"
+#include "exchange/core/StatementImport.h"
 #include "support/TestWorkArea.h"
 
 #include <QFile>
@@ -64,6 +65,8 @@ private slots:
     void badInputs_data();
     void badInputs();
     void mappingSurvivesTheSettingsText();
+    void statementsReadAsTheyAre_data();
+    void statementsReadAsTheyAre();
 };
 
 void TestStatementReaders::csvFiles_data() {
@@ -126,7 +129,7 @@ void TestStatementReaders::csvFiles_data() {
         << ";"
         << "UTF-8"
         << QString::fromUtf8("2:2024-08-01|Bien|10|\n3:!Fecha no reconocida: «32/08/2024».\n"
-                             "4:!Importe no reconocido: «diez».\n5:!La línea 5 tiene 2 campos y la "
+                             "4:!Importe no reconocido: «diez».\n5:!La fila tiene 2 campos y la "
                              "tabla tiene 3.");
 }
 
@@ -343,3 +346,80 @@ void TestStatementReaders::mappingSurvivesTheSettingsText() {
 
 TESORIN_TEST_MAIN(TestStatementReaders)
 #include "tst_statement_readers.moc"
+
+// Whole files read with no option given: the first rows as a person reads
+// them, or the refusal.
+void TestStatementReaders::statementsReadAsTheyAre_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("rows");
+
+    QTest::newRow("qif records ended by ^^")
+        << QByteArray("!Type:Bank\nD01/02/2024\nT-10.00\nPUno\n^^\nD01/03/2024\nT20.00\nPDos\n^^\n"
+                      "PSin fecha\n^\n")
+        << QString::fromUtf8(
+               "2:2024-01-02|Uno|-10|\n6:2024-01-03|Dos|20|\n10:!El registro no tiene "
+               "fecha (D). El registro no tiene importe (T).");
+    QTest::newRow("qif N: a number or a medium")
+        << QByteArray(
+               "!Type:Bank\nD01/02/2024\nT-10.00\nPUno\nNDEP\n^\nD01/02/2024\nT-5\nPDos\nN0\n^"
+               "\nD01/02/2024\nT-5\nPTres\nN12\n^\n")
+        << QString::fromUtf8(
+               "2:2024-01-02|Uno|-10|\n7:2024-01-02|Dos|-5|\n12:2024-01-02|Tres - N.º "
+               "12|-5|");
+    QTest::newRow("header with a numbered name, debit and credit columns")
+        << fixture("header-debit-credit.csv")
+        << QString::fromUtf8("2:2024-03-01|Pago tarjeta - Ref 1|-150.25|\n3:2024-03-04|Sueldo - "
+                             "Ref 2|2000|\n4:!Importe no reconocido: «0123 45678901.23A».");
+    QTest::newRow("positive amounts and a debit/credit column")
+        << QByteArray("Date,Payee,Amount,Transaction Type\n2024-01-05,Shop,12.50,Debit\n2024-01-06,"
+                      "Salary,100.00,CREDIT\n2024-01-07,Bar,3.00,Dr\n")
+        << "2:2024-01-05|Shop|-12.5|\n3:2024-01-06|Salary|100|\n4:2024-01-07|Bar|-3|";
+    QTest::newRow("detail whatever its header")
+        << QByteArray("Fecha;Importe;Zzz;Moneda\n01/02/2024;-5,00;Kiosco;ARS\n02/02/2024;7,00;"
+                      "Venta;ARS\n")
+        << "2:2024-02-01|Kiosco|-5|\n3:2024-02-02|Venta|7|";
+    QTest::newRow("ofx values damaged")
+        << fixture("damaged.ofx")
+        << QString::fromUtf8("13:!Fecha no reconocida: «201120000000».\n20:!Importe no reconocido: "
+                             "«$120».\n27:2011-03-08|Mercado central|-3|");
+    QTest::newRow("ofx cut before its closing tags")
+        << fixture("damaged.ofx").left(fixture("damaged.ofx").indexOf("</BANKTRANLIST>"))
+        << QString::fromUtf8("El archivo OFX está incompleto: termina antes de «</BANKTRANLIST>» "
+                             "(quizá se cortó al descargarlo). No se importa nada.");
+    QTest::newRow("a line beyond 64 KB")
+        << QByteArray("Fecha;Detalle;Importe\n") + QByteArray(70000, 'x') + "\n"
+        << QString::fromUtf8(
+               "Línea 2: la línea tiene más de 65.536 caracteres; un extracto bancario "
+               "no tiene líneas tan largas. No se importa nada.");
+    QTest::newRow("bank file: outbank") << fixture("bank-files/outbank.csv")
+                                        << "2:2019-02-20|Jane Doe|100|Financials & Precautions";
+    QTest::newRow("bank file: mint, type column")
+        << fixture("bank-files/mint_extra.csv")
+        << "5:2015-06-12|Transfer from Checking|-1000|Checking";
+    QTest::newRow("bank file: suncorp, CDATA and CHECKNUM 0")
+        << fixture("bank-files/suncorp.ofx")
+        << "35:2013-12-15|EFTPOS WDL HANDYWAY ALDI STORE GEELONG WEST VICAU|-16.85|";
+    QTest::newRow("bank file: date_missing")
+        << fixture("bank-files/date_missing.ofx")
+        << QString::fromUtf8("33:!La transacción no tiene fecha.\n40:!La transacción no tiene "
+                             "fecha.\n48:!Fecha no reconocida: «20120231».");
+    QTest::newRow("bank file: error_message")
+        << fixture("bank-files/error_message.ofx")
+        << QString::fromUtf8("El banco informa un error en el archivo OFX (línea 24): código 2000 "
+                             "(error general del banco); el banco dice: «General Server Error». No "
+                             "se importa nada.");
+}
+
+void TestStatementReaders::statementsReadAsTheyAre() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, rows);
+    StatementOptions options;
+    options.useRemembered = false;
+    QString got;
+    try {
+        got = describe(loadStatement(bytes, options).result.rows);
+    } catch (const ExchangeError& e) {
+        got = e.message();
+    }
+    QCOMPARE(got.left(rows.size()), rows);
+}

@@ -19,6 +19,38 @@ QString withoutBlanks(const QString& text) {
     return out;
 }
 
+// A currency written beside an amount: a run holding a currency sign
+// ("$", "U$S", "€") or a three-letter code ("ARS", "usd"). A lone letter
+// or a word is no currency: "45678901.23A" is not an amount.
+bool isCurrencyMark(QStringView run) {
+    bool symbol = false;
+    for (const QChar c : run)
+        if (c.category() == QChar::Symbol_Currency)
+            symbol = true;
+    return symbol || run.size() == 3;
+}
+
+// Takes a run of currency characters from the front or the back of the
+// text; false when the run there is no currency mark.
+bool takeCurrency(QString& t, bool front) {
+    qsizetype n = 0;
+    if (front)
+        while (n < t.size() && isCurrencyChar(t.at(n)))
+            ++n;
+    else
+        while (n < t.size() && isCurrencyChar(t.at(t.size() - 1 - n)))
+            ++n;
+    const QStringView run = front ? QStringView(t).left(n) : QStringView(t).right(n);
+    if (!isCurrencyMark(run))
+        return false;
+    if (front)
+        t.remove(0, n);
+    else
+        t.chop(n);
+    t = t.trimmed();
+    return true;
+}
+
 } // namespace
 
 bool isBlankAmount(const QString& text) {
@@ -27,7 +59,7 @@ bool isBlankAmount(const QString& text) {
 }
 
 std::optional<Money> readAmount(const QString& text, DecimalMark mark) {
-    QString t = withoutBlanks(text);
+    QString t = text.trimmed();
     bool negative = false;
     bool signSeen = false;
     auto takeSign = [&](QChar c) {
@@ -38,20 +70,21 @@ std::optional<Money> readAmount(const QString& text, DecimalMark mark) {
         return true;
     };
     if (t.size() >= 2 && t.front() == u'(' && t.back() == u')') {
-        t = t.mid(1, t.size() - 2);
+        t = t.mid(1, t.size() - 2).trimmed();
         negative = signSeen = true;
     }
-    // Signs and currency marks may stand on either side, in either order.
+    // Signs and currency marks may stand on either side, in either order,
+    // with blanks between them and the number; the number itself has none.
     for (bool changed = true; changed && !t.isEmpty();) {
         changed = false;
         if (t.front() == u'-' || t.front() == u'+') {
             if (!takeSign(t.front()))
                 return std::nullopt;
-            t.remove(0, 1);
+            t = t.mid(1).trimmed();
             changed = true;
         } else if (isCurrencyChar(t.front())) {
-            while (!t.isEmpty() && isCurrencyChar(t.front()))
-                t.remove(0, 1);
+            if (!takeCurrency(t, true))
+                return std::nullopt;
             changed = true;
         }
         if (t.isEmpty())
@@ -60,10 +93,11 @@ std::optional<Money> readAmount(const QString& text, DecimalMark mark) {
             if (!takeSign(t.back()))
                 return std::nullopt;
             t.chop(1);
+            t = t.trimmed();
             changed = true;
         } else if (isCurrencyChar(t.back())) {
-            while (!t.isEmpty() && isCurrencyChar(t.back()))
-                t.chop(1);
+            if (!takeCurrency(t, false))
+                return std::nullopt;
             changed = true;
         }
     }

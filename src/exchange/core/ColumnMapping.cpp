@@ -1,6 +1,9 @@
 #include "exchange/core/ColumnMapping.h"
 
 #include <QRegularExpression>
+#include <QSet>
+
+#include <utility>
 
 namespace tesorin::exchange {
 
@@ -26,6 +29,9 @@ QStringList column(const CsvTable& table, int index, int limit = 200) {
     for (const CsvRecord& r : table.records) {
         if (values.size() >= limit)
             break;
+        // A header repeated inside the table says nothing of the values.
+        if (table.hasHeader && r.fields == table.header.fields)
+            continue;
         if (index >= 0 && index < r.fields.size() && r.fields.size() == table.fieldCount)
             values.append(r.fields.at(index));
     }
@@ -37,13 +43,33 @@ std::optional<bool> readDebitCredit(const QString& text) {
     const QString f = folded(text);
     static const QStringList debits = {"d",     "db", "deb", "debito", "debe",
                                        "debit", "dr", "-",   "egreso", "cargo"};
-    static const QStringList credits = {"c",      "cr", "cred",    "credito", "haber",
-                                        "credit", "+",  "ingreso", "abono"};
+    static const QStringList credits = {"c", "cr",     "cred", "credito", "haber",
+                                        "h", "credit", "+",    "ingreso", "abono"};
     if (debits.contains(f))
         return true;
     if (credits.contains(f))
         return false;
     return std::nullopt;
+}
+
+bool readsAsDateOrAmount(const QString& v) {
+    return readDate(v, DateOrder::DayMonthYear) || readDate(v, DateOrder::MonthDayYear) ||
+           readDate(v, DateOrder::YearMonthDay) ||
+           (!isBlankAmount(v) &&
+            (readAmount(v, DecimalMark::Comma) || readAmount(v, DecimalMark::Point)));
+}
+
+// Every filled cell reads as debit or credit, and at least one is filled.
+bool isDebitCreditColumn(const QStringList& values) {
+    int filled = 0;
+    for (const QString& v : values) {
+        if (v.trimmed().isEmpty())
+            continue;
+        if (!readDebitCredit(v))
+            return false;
+        ++filled;
+    }
+    return filled > 0;
 }
 
 QString quoted(const QString& text) {
@@ -88,7 +114,7 @@ QString ColumnMapping::toText() const {
         details.append(QString::number(c));
     return QStringLiteral(
                "fecha=%1;detalle=%2;modo=%3;importe=%4;ingreso=%5;egreso=%6;dc=%7;cuenta=%8;"
-               "decimal=%9;orden=%10")
+               "decimal=%9;orden=%10;medio=%11")
         .arg(date)
         .arg(details.join(u','))
         .arg(static_cast<int>(mode))
@@ -98,7 +124,8 @@ QString ColumnMapping::toText() const {
         .arg(debitCredit)
         .arg(account)
         .arg(decimal == DecimalMark::Comma ? QStringLiteral(",") : QStringLiteral("."))
-        .arg(dateOrderCode(dateOrder));
+        .arg(dateOrderCode(dateOrder))
+        .arg(medium);
 }
 
 std::optional<ColumnMapping> ColumnMapping::fromText(const QString& text) {
@@ -130,6 +157,8 @@ std::optional<ColumnMapping> ColumnMapping::fromText(const QString& text) {
             m.debitCredit = value.toInt(&ok);
         else if (key == u"cuenta")
             m.account = value.toInt(&ok);
+        else if (key == u"medio")
+            m.medium = value.toInt(&ok);
         else if (key == u"decimal")
             m.decimal = value == u"." ? DecimalMark::Point : DecimalMark::Comma;
         else if (key == u"orden") {
@@ -160,28 +189,31 @@ ColumnMapping guessMapping(const CsvTable& table) {
                             {"concepto", "descripcion", "detalle", "description", "memo",
                              "referencia", "observaciones", "movimiento", "payee", "beneficiario"}))
             m.detail.append(c);
-        else if (m.amount < 0 &&
-                 matchesAny(n, {"importe", "monto", "amount", "valor", "importe ars"}))
+        else if (m.amount < 0 && matchesAny(n, {"importe", "monto", "amount", "valor",
+                                                "importe ars", "total", "betrag"}))
             m.amount = c;
         else if (m.income < 0 &&
                  matchesAny(n, {"credito", "creditos", "haber", "ingreso", "ingresos", "credit",
-                                "deposito", "depositos", "entrada"}))
+                                "deposito", "depositos", "entrada", "deposit", "deposits"}))
             m.income = c;
-        else if (m.expense < 0 &&
-                 matchesAny(n, {"debito", "debitos", "debe", "egreso", "egresos", "debit", "retiro",
-                                "retiros", "salida", "cargo", "cargos"}))
+        else if (m.expense < 0 && matchesAny(n, {"debito", "debitos", "debe", "egreso", "egresos",
+                                                 "debit", "retiro", "retiros", "salida", "cargo",
+                                                 "cargos", "withdrawal", "withdrawals"}))
             m.expense = c;
         else if (m.debitCredit < 0 &&
-                 matchesAny(n, {"d/c", "debito/credito", "dc", "tipo movimiento", "signo"}))
+                 matchesAny(n, {"d/c", "debito/credito", "dc", "tipo movimiento", "signo", "d/h",
+                                "dr/cr", "cargo/abono", "transaction type", "debit/credit"}))
             m.debitCredit = c;
         else if (m.account < 0 && matchesAny(n, {"cuenta", "categoria", "category", "rubro"}))
             m.account = c;
+        else if (m.medium < 0 && matchesAny(n, {"tipo", "medio", "medio de pago", "forma de pago"}))
+            m.medium = c;
     }
     // Without names, the columns' contents decide.
     if (m.date < 0 || (m.amount < 0 && (m.income < 0 || m.expense < 0))) {
         for (int c = 0; c < table.fieldCount; ++c) {
             const QStringList values = column(table, c, 50);
-            int dates = 0, amounts = 0, texts = 0;
+            int dates = 0, amounts = 0;
             for (const QString& v : values) {
                 if (readDate(v, DateOrder::DayMonthYear) || readDate(v, DateOrder::MonthDayYear) ||
                     readDate(v, DateOrder::YearMonthDay))
@@ -189,18 +221,56 @@ ColumnMapping guessMapping(const CsvTable& table) {
                 else if (!isBlankAmount(v) &&
                          (readAmount(v, DecimalMark::Comma) || readAmount(v, DecimalMark::Point)))
                     ++amounts;
-                else if (!v.trimmed().isEmpty())
-                    ++texts;
             }
             const int half = int(values.size() + 1) / 2;
             if (m.date < 0 && dates >= half && dates > 0)
                 m.date = c;
             else if (m.amount < 0 && m.income < 0 && amounts >= half && amounts > 0)
                 m.amount = c;
-            else if (names.isEmpty() && texts >= half && texts > 0 && !m.detail.contains(c) &&
-                     c != m.account)
-                m.detail.append(c);
         }
+    }
+    // A column saying debit or credit in every filled cell, whatever its name.
+    auto taken = [&m](int c) {
+        return c == m.date || c == m.amount || c == m.income || c == m.expense || c == m.account ||
+               m.detail.contains(c);
+    };
+    if (m.debitCredit < 0 || !isDebitCreditColumn(column(table, m.debitCredit)))
+        m.debitCredit = -1;
+    for (int c = 0; c < table.fieldCount && m.debitCredit < 0; ++c)
+        if (!taken(c) && isDebitCreditColumn(column(table, c)))
+            m.debitCredit = c;
+    if (m.medium == m.debitCredit)
+        m.medium = -1;
+    // Without a named one, the detail is the text column that varies most
+    // (on a tie, the one with the longer texts).
+    if (m.detail.isEmpty()) {
+        int best = -1;
+        std::pair<int, qsizetype> bestScore{0, 0};
+        for (int c = 0; c < table.fieldCount; ++c) {
+            if (taken(c) || c == m.debitCredit || c == m.medium)
+                continue;
+            const QStringList values = column(table, c);
+            QSet<QString> distinct;
+            qsizetype length = 0;
+            int texts = 0;
+            for (const QString& v : values) {
+                const QString t = v.simplified();
+                if (t.isEmpty() || readsAsDateOrAmount(t))
+                    continue;
+                ++texts;
+                distinct.insert(t);
+                length += t.size();
+            }
+            if (texts == 0 || texts * 2 < values.size())
+                continue;
+            const std::pair<int, qsizetype> score{int(distinct.size()), length / texts};
+            if (score > bestScore) {
+                bestScore = score;
+                best = c;
+            }
+        }
+        if (best >= 0)
+            m.detail.append(best);
     }
     if (m.amount < 0 && m.income >= 0 && m.expense >= 0)
         m.mode = AmountMode::IncomeExpense;
@@ -226,8 +296,7 @@ QVector<ImportRow> applyMapping(const CsvTable& table, const ColumnMapping& mapp
         row.line = record.line;
         row.source = record.fields;
         if (record.fields.size() != table.fieldCount) {
-            row.reason = QStringLiteral("La línea %1 tiene %2 campos y la tabla tiene %3.")
-                             .arg(record.line)
+            row.reason = QStringLiteral("La fila tiene %1 campos y la tabla tiene %2.")
                              .arg(record.fields.size())
                              .arg(table.fieldCount);
             rows.append(row);

@@ -1,5 +1,6 @@
 #include "exchange/core/CsvTable.h"
 
+#include "base/Regional.h"
 #include "exchange/core/AmountReading.h"
 #include "exchange/core/DateReading.h"
 #include "exchange/core/ExchangeError.h"
@@ -8,7 +9,7 @@
 
 namespace tesorin::exchange {
 
-QVector<CsvRecord> parseCsv(const QString& text, QChar separator) {
+QVector<CsvRecord> parseCsv(QStringView text, QChar separator) {
     QVector<CsvRecord> records;
     CsvRecord record;
     QString field;
@@ -16,6 +17,15 @@ QVector<CsvRecord> parseCsv(const QString& text, QChar separator) {
     bool fieldStarted = false;
     int line = 1;
     record.line = 1;
+    qsizetype recordStart = 0;
+    auto checkLength = [&](qsizetype i) {
+        if (i - recordStart > kMaxCsvRecordLength)
+            throw ExchangeError(
+                QStringLiteral("Línea %1: la línea tiene más de %2 caracteres; un extracto "
+                               "bancario no tiene líneas tan largas. No se importa nada.")
+                    .arg(record.line)
+                    .arg(regional::locale().toString(kMaxCsvRecordLength)));
+    };
     auto endField = [&] {
         record.fields.append(field);
         field.clear();
@@ -31,6 +41,8 @@ QVector<CsvRecord> parseCsv(const QString& text, QChar separator) {
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
+        if ((i & 1023) == 0)
+            checkLength(i);
         if (quoted) {
             if (c == u'"') {
                 if (i + 1 < n && text.at(i + 1) == u'"') {
@@ -55,15 +67,18 @@ QVector<CsvRecord> parseCsv(const QString& text, QChar separator) {
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
                 ++i;
+            checkLength(i);
             endRecord();
             ++line;
             record.line = line;
+            recordStart = i + 1;
         } else {
             field.append(c);
             if (!c.isSpace())
                 fieldStarted = true;
         }
     }
+    checkLength(n);
     if (!field.isEmpty() || !record.fields.isEmpty() || quoted)
         endRecord();
     return records;
@@ -105,31 +120,71 @@ Shape tableShape(const QVector<CsvRecord>& records) {
     return best;
 }
 
+bool readsAsDate(const QString& f) {
+    return readDate(f, DateOrder::DayMonthYear) || readDate(f, DateOrder::MonthDayYear) ||
+           readDate(f, DateOrder::YearMonthDay);
+}
+
+bool readsAsAmount(const QString& f) {
+    return !isBlankAmount(f) &&
+           (readAmount(f, DecimalMark::Comma) || readAmount(f, DecimalMark::Point));
+}
+
 bool looksLikeData(const QStringList& fields) {
-    for (const QString& f : fields) {
-        if (readDate(f, DateOrder::DayMonthYear) || readDate(f, DateOrder::MonthDayYear) ||
-            readDate(f, DateOrder::YearMonthDay))
+    for (const QString& f : fields)
+        if (readsAsDate(f) || readsAsAmount(f))
             return true;
-        if (!isBlankAmount(f) &&
-            (readAmount(f, DecimalMark::Comma) || readAmount(f, DecimalMark::Point)))
-            return true;
-    }
     return false;
+}
+
+// Whether the first record is a header: the columns that hold dates or
+// amounts in the records below it (most of the filled cells, among the
+// first ones) do not read in it. Without such columns, a first record with
+// no date or amount anywhere before one that has them.
+bool firstIsHeader(const QVector<CsvRecord>& records, int fieldCount) {
+    if (records.size() < 2)
+        return !looksLikeData(records.front().fields);
+    const int sample = std::min<int>(int(records.size()), 51);
+    QList<int> dataColumns;
+    for (int c = 0; c < fieldCount; ++c) {
+        int filled = 0, reading = 0;
+        for (int i = 1; i < sample; ++i) {
+            const QStringList& f = records.at(i).fields;
+            if (f.size() != fieldCount || f.at(c).trimmed().isEmpty())
+                continue;
+            ++filled;
+            if (readsAsDate(f.at(c)) || readsAsAmount(f.at(c)))
+                ++reading;
+        }
+        if (filled > 0 && reading * 2 > filled)
+            dataColumns.append(c);
+    }
+    const QStringList& first = records.front().fields;
+    if (dataColumns.isEmpty())
+        return !looksLikeData(first) && looksLikeData(records.at(1).fields);
+    for (int c : dataColumns)
+        if (c < first.size() && (readsAsDate(first.at(c)) || readsAsAmount(first.at(c))))
+            return false;
+    return true;
 }
 
 } // namespace
 
 CsvTable readCsvTable(const QByteArray& bytes, const CsvOptions& options) {
+    return readCsvTable(decodeText(bytes, options.encoding), options);
+}
+
+CsvTable readCsvTable(const DecodedText& decoded, const CsvOptions& options) {
     CsvTable table;
-    table.encoding = options.encoding.value_or(detectEncoding(bytes));
-    const QString text = decode(bytes, table.encoding);
+    table.encoding = decoded.encoding;
+    const QString& text = decoded.text;
 
     // The separator is chosen on the file's first lines; the table's shape
     // on the whole file.
     if (options.separator) {
         table.separator = *options.separator;
     } else {
-        const QString head = text.left(32 * 1024);
+        const QStringView head = QStringView(text).left(32 * 1024);
         int best = 0;
         table.separator = csvSeparators().front();
         for (const QChar separator : csvSeparators()) {
@@ -150,9 +205,7 @@ CsvTable readCsvTable(const QByteArray& bytes, const CsvOptions& options) {
     table.fieldCount = shape.fieldCount;
     table.preamble = records.mid(0, shape.start);
     records.remove(0, shape.start);
-    const bool header =
-        options.hasHeader.value_or(!looksLikeData(records.front().fields) &&
-                                   (records.size() < 2 || looksLikeData(records.at(1).fields)));
+    const bool header = options.hasHeader.value_or(firstIsHeader(records, shape.fieldCount));
     if (header && !records.isEmpty()) {
         table.hasHeader = true;
         table.header = records.takeFirst();

@@ -18,9 +18,14 @@ struct CsvRecord {
     QStringList fields;
 };
 
+// The longest record (a line, or lines joined by a quoted field) a bank's
+// table may have, in characters; a longer one is no statement.
+inline constexpr qsizetype kMaxCsvRecordLength = 64 * 1024;
+
 // Splits a text into records: fields between quotes may hold the separator,
-// line breaks and doubled quotes. Blank lines give no record.
-QVector<CsvRecord> parseCsv(const QString& text, QChar separator);
+// line breaks and doubled quotes. Blank lines give no record. Throws
+// ExchangeError naming the line of a record longer than kMaxCsvRecordLength.
+QVector<CsvRecord> parseCsv(QStringView text, QChar separator);
 
 // What the reader may be told instead of detecting it.
 struct CsvOptions {
@@ -47,5 +52,7 @@ const QList<QChar>& csvSeparators();
 // Reads a CSV file's table, detecting whatever the options leave open.
 // Throws ExchangeError when no table of at least two columns is found.
 CsvTable readCsvTable(const QByteArray& bytes, const CsvOptions& options = {});
+// The same on text already decoded (the options' encoding is not used).
+CsvTable readCsvTable(const DecodedText& decoded, const CsvOptions& options = {});
 
 } // namespace tesorin::exchange

@@ -238,8 +238,7 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
             m.account = column(args, QStringLiteral("cuenta-columna"));
         if (args.isSet(QStringLiteral("medio-columna")))
             m.medium = column(args, QStringLiteral("medio-columna"));
-        options.mapping = m;
-        loaded = loadStatement(bytes, options);
+        remapStatement(loaded, m);
     }
     out << describeSettings(loaded) << '\n';
     if (!loaded.mappingProblem.isEmpty())

@@ -24,7 +24,7 @@ bool isCashType(const QString& type) {
 } // namespace
 
 ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
-    const QString text = decode(bytes, detectEncoding(bytes));
+    const QString text = decodeText(bytes).text;
     const QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
 
     QVector<RawRecord> records;
@@ -85,7 +85,8 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
                 QStringLiteral("Línea %1: un archivo QIF empieza con una línea «!Type:»; "
                                "este no es un archivo QIF válido.")
                     .arg(lineNo));
-        if (line == u"^") {
+        // "^" ends a record whatever follows it on the line ("^^" included).
+        if (line.startsWith(u'^')) {
             if (inAccountList && !open)
                 inAccountList = false; // the account block ends; records follow
             finish();
@@ -192,8 +193,15 @@ ReadResult readQif(const QByteArray& bytes, const QifOptions& options) {
             detail.append(r.payee);
         if (!r.memo.isEmpty() && r.memo != r.payee)
             detail.append(r.memo);
-        if (!r.number.isEmpty())
-            detail.append(QStringLiteral("N.º %1").arg(r.number));
+        // N holds a cheque number, or a word such as "DEP" or "TXFR" that
+        // names how the movement was made: its medium.
+        static const QRegularExpression number(QStringLiteral("^\\d+$"));
+        if (number.match(r.number).hasMatch()) {
+            if (r.number.toLongLong() != 0)
+                detail.append(QStringLiteral("N.º %1").arg(r.number));
+        } else {
+            row.medium = r.number;
+        }
         row.detail = detail.join(QStringLiteral(" - "));
         QString category = r.category;
         if (category.startsWith(u'[') && category.endsWith(u']'))

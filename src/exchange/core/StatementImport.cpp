@@ -29,19 +29,20 @@ LoadedStatement loadStatement(const QByteArray& bytes, const StatementOptions& o
     csv.separator = options.separator;
     csv.encoding = options.encoding;
     csv.hasHeader = options.hasHeader;
-    std::optional<RememberedImport> remembered;
-    if (options.useRemembered && !options.encoding) {
-        // The shape does not depend on the encoding's accents in most
-        // headers; a remembered encoding is applied when one was chosen.
-        const CsvTable first = readCsvTable(bytes, csv);
-        remembered = recallImport(csvShape(first));
-        if (remembered)
-            csv.encoding = encodingFromName(remembered->encoding);
-    }
-    loaded.table = readCsvTable(bytes, csv);
+    // The text is decoded and parsed once; only a remembered encoding other
+    // than the detected one reads it again.
+    loaded.table = readCsvTable(decodeText(bytes, options.encoding), csv);
     loaded.shape = csvShape(loaded.table);
-    if (options.useRemembered && !remembered)
+    std::optional<RememberedImport> remembered;
+    if (options.useRemembered)
         remembered = recallImport(loaded.shape);
+    if (remembered && !options.encoding) {
+        const auto encoding = encodingFromName(remembered->encoding);
+        if (encoding && *encoding != loaded.table.encoding) {
+            csv.encoding = encoding;
+            loaded.table = readCsvTable(decodeText(bytes, encoding), csv);
+        }
+    }
     if (options.mapping)
         loaded.mapping = *options.mapping;
     else if (remembered && remembered->mapping.problem(loaded.table.fieldCount).isEmpty())
@@ -52,10 +53,26 @@ LoadedStatement loadStatement(const QByteArray& bytes, const StatementOptions& o
         loaded.mapping.decimal = *options.decimal;
     if (options.dateOrder)
         loaded.mapping.dateOrder = *options.dateOrder;
-    loaded.mappingProblem = loaded.mapping.problem(loaded.table.fieldCount);
-    if (loaded.mappingProblem.isEmpty())
-        loaded.result.rows = applyMapping(loaded.table, loaded.mapping);
+    remapStatement(loaded, loaded.mapping);
     return loaded;
+}
+
+void remapStatement(LoadedStatement& loaded, const ColumnMapping& mapping) {
+    loaded.mapping = mapping;
+    loaded.mappingProblem = mapping.problem(loaded.table.fieldCount);
+    if (loaded.mappingProblem.isEmpty()) {
+        loaded.result.rows = applyMapping(loaded.table, mapping);
+        return;
+    }
+    // The file still shows as it is, each row waiting for the missing role.
+    loaded.result.rows.clear();
+    for (const CsvRecord& record : loaded.table.records) {
+        ImportRow row;
+        row.line = record.line;
+        row.source = record.fields;
+        row.reason = loaded.mappingProblem;
+        loaded.result.rows.append(row);
+    }
 }
 
 } // namespace tesorin::exchange

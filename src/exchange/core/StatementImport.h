@@ -38,4 +38,8 @@ struct LoadedStatement {
 // Throws ExchangeError for a file that cannot be read at all.
 LoadedStatement loadStatement(const QByteArray& bytes, const StatementOptions& options = {});
 
+// Applies other column roles to a CSV statement already read, without
+// reading the file again.
+void remapStatement(LoadedStatement& loaded, const ColumnMapping& mapping);
+
 } // namespace tesorin::exchange

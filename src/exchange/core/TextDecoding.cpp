@@ -19,10 +19,13 @@ bool hasUtf8Bom(const QByteArray& bytes) {
     return bytes.startsWith("\xEF\xBB\xBF");
 }
 
-bool isValidUtf8(const QByteArray& bytes) {
+// The text when the bytes are valid UTF-8.
+std::optional<QString> utf8Text(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    QString text = decoder.decode(hasUtf8Bom(bytes) ? QByteArrayView(bytes).sliced(3) : bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
@@ -58,9 +61,17 @@ std::optional<Encoding> encodingFromName(const QString& name) {
 }
 
 Encoding detectEncoding(const QByteArray& bytes) {
-    if (hasUtf8Bom(bytes) || isValidUtf8(bytes))
-        return Encoding::Utf8;
-    return Encoding::Windows1252;
+    return decodeText(bytes).encoding;
+}
+
+DecodedText decodeText(const QByteArray& bytes, std::optional<Encoding> encoding) {
+    if (encoding)
+        return {*encoding, decode(bytes, *encoding)};
+    if (std::optional<QString> text = utf8Text(bytes))
+        return {Encoding::Utf8, std::move(*text)};
+    if (hasUtf8Bom(bytes))
+        return {Encoding::Utf8, decode(bytes, Encoding::Utf8)};
+    return {Encoding::Windows1252, decode(bytes, Encoding::Windows1252)};
 }
 
 QString decode(const QByteArray& bytes, Encoding encoding) {

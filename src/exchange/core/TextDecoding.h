@@ -21,4 +21,11 @@ Encoding detectEncoding(const QByteArray& bytes);
 // The text without its byte-order mark.
 QString decode(const QByteArray& bytes, Encoding encoding);
 
+// A file's text, decoded once with the encoding detected on it (or given).
+struct DecodedText {
+    Encoding encoding = Encoding::Utf8;
+    QString text;
+};
+DecodedText decodeText(const QByteArray& bytes, std::optional<Encoding> encoding = std::nullopt);
+
 } // namespace tesorin::exchange
