@@ -2,6 +2,7 @@
 // "Extractos", the movements it brought in "ExtractoMovimientos", both part
 // of the import's step of the history.
 #include "base/Clock.h"
+#include "exchange/core/ExchangeCommand.h"
 #include "exchange/core/ImportPlan.h"
 #include "exchange/core/StatementAccounts.h"
 #include "exchange/core/StatementImport.h"
@@ -11,7 +12,7 @@
 
 #include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tesorin;
@@ -65,9 +66,11 @@ ImportOutcome importTwoAccounts(store::Database& db) {
 
 class TestStatementRecords : public QObject {
     Q_OBJECT
+    QTemporaryDir m_settings;
+
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         clock::setTodayForTests(QDate(2026, 3, 2));
     }
     void cleanupTestCase() { clock::setTodayForTests(QDate()); }
@@ -183,6 +186,43 @@ private slots:
                  QStringList{QStringLiteral("0049-1500-2222222222")});
         QCOMPARE(loaded.statements.at(0).account, QStringLiteral("Banco"));
         QCOMPARE(loaded.statements.at(1).account, QString());
+    }
+
+    void theCommandLineTakesTheRememberedAccounts() {
+        QSettings(QStringLiteral("Tesorin"), QStringLiteral("Tesorin")).clear();
+        test::TestWorkArea area;
+        const QString path = area.path(QStringLiteral("n43-two-accounts.n43"));
+        QVERIFY(QFile::copy(QStringLiteral(EXCHANGE_FIXTURES "/n43-two-accounts.n43"), path));
+        const auto run = [&](QString& messages) {
+            QString out;
+            QTextStream outStream(&out);
+            QTextStream errStream(&messages);
+            return runExchangeCommand({QStringLiteral("tesorin"), QStringLiteral("--importar"),
+                                       path, QStringLiteral("--cuenta"), QStringLiteral("Banco")},
+                                      outStream, errStream);
+        };
+        QString refusal;
+        QCOMPARE(run(refusal), 2);
+        QCOMPARE(refusal.trimmed(),
+                 QString::fromUtf8("El archivo tiene 2 cuentas bancarias y no se sabe a qué cuenta "
+                                   "van las de 0049-1500-1111111111, 0049-1500-2222222222: "
+                                   "impórtelo una vez desde «Archivo» > «Importar movimientos...» "
+                                   "para elegirlas; no se guardó nada."));
+        QCOMPARE(query(*area.open(), QStringLiteral("SELECT count(*) FROM Movimientos")),
+                 QStringList{QStringLiteral("0")});
+        rememberStatementAccount(QStringLiteral("0049-1500-1111111111"),
+                                 QStringLiteral("Efectivo"));
+        rememberStatementAccount(QStringLiteral("0049-1500-2222222222"), QStringLiteral("Banco"));
+        QString messages;
+        QCOMPARE(run(messages), 0);
+        auto db = area.open();
+        QCOMPARE(query(*db, QStringLiteral("SELECT Cuenta, count(*) FROM Movimientos GROUP BY "
+                                           "Cuenta ORDER BY Cuenta")),
+                 (QStringList{QStringLiteral("Banco|3"), QStringLiteral("Efectivo|2")}));
+        QCOMPARE(query(*db, QStringLiteral("SELECT Cuenta, Archivo FROM Extractos ORDER BY "
+                                           "idExtracto")),
+                 (QStringList{QStringLiteral("Efectivo|n43-two-accounts.n43"),
+                              QStringLiteral("Banco|n43-two-accounts.n43")}));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "exchange/core/StatementAccounts.h"
 
+#include "store/Database.h"
+
 #include <QSettings>
 
 namespace tesorin::exchange {
@@ -36,6 +38,34 @@ QStringList assignRememberedAccounts(BankStatements& statements, const QStringLi
             missing.append(statement.bankAccount);
     }
     return missing;
+}
+
+QString chooseStatementAccounts(store::Database& db, ImportTarget& target) {
+    if (target.statements.isEmpty())
+        return QString();
+    QStringList chart;
+    store::Statement names = db.prepare(QStringLiteral("SELECT Nombre FROM Cuentas"));
+    while (names.step())
+        chart.append(names.text(0));
+    if (target.statements.size() == 1) {
+        const QString bankAccount = target.statements.front().bankAccount;
+        if (target.account.isEmpty()) {
+            BankStatements one = target.statements;
+            assignRememberedAccounts(one, chart);
+            target.account = one.front().account;
+        }
+        if (!target.account.isEmpty() && !bankAccount.isEmpty())
+            rememberStatementAccount(bankAccount, target.account);
+        return QString();
+    }
+    const QStringList missing = assignRememberedAccounts(target.statements, chart);
+    if (missing.isEmpty())
+        return QString();
+    return QStringLiteral("El archivo tiene %1 cuentas bancarias y no se sabe a qué cuenta van "
+                          "las de %2: impórtelo una vez desde «Archivo» > «Importar "
+                          "movimientos...» para elegirlas; no se guardó nada.")
+        .arg(target.statements.size())
+        .arg(missing.join(QStringLiteral(", ")));
 }
 
 } // namespace tesorin::exchange
