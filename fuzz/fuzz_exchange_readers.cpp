@@ -1,9 +1,12 @@
 // Feeds arbitrary bytes to each statement reader: the format detection, the
-// CSV table with its guessed column roles, the QIF reader and the OFX reader.
+// CSV table with its guessed column roles, the QIF, Norma 43 and OFX readers
+// and the OFX ledger balance.
 // Each may refuse the bytes with ExchangeError; none may crash.
 #include "exchange/core/ColumnMapping.h"
 #include "exchange/core/CsvTable.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/Norma43Reader.h"
+#include "exchange/core/OfxBalance.h"
 #include "exchange/core/OfxReader.h"
 #include "exchange/core/QifReader.h"
 #include "exchange/core/StatementFile.h"
@@ -32,6 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readQif(bytes);
     } catch (const ExchangeError&) {
     }
+    try {
+        readNorma43(bytes);
+    } catch (const ExchangeError&) {
+    }
+    readOfxStatement(bytes, 1);
     // libofx reads files; small inputs keep the run fast.
     if (size < 4096) {
         try {

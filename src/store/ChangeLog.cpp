@@ -58,9 +58,11 @@ QStringList imageColumns(Database& db, const QString& table) {
 }
 
 const QStringList& trackedTables() {
-    static const QStringList tables{QStringLiteral("Movimientos"), QStringLiteral("Cuentas"),
-                                    QStringLiteral("Programa"), QStringLiteral("Registro Usuario"),
-                                    QStringLiteral("ImportacionesOFX")};
+    static const QStringList tables{
+        QStringLiteral("Movimientos"),        QStringLiteral("Cuentas"),
+        QStringLiteral("Programa"),           QStringLiteral("Registro Usuario"),
+        QStringLiteral("ImportacionesOFX"),   QStringLiteral("Extractos"),
+        QStringLiteral("ExtractoMovimientos")};
     return tables;
 }
 
@@ -177,8 +179,7 @@ std::int64_t ChangeStep::rowsAdded(const QString& table) {
 void ChangeStep::recordAddedRowsAtCommit(const QString& table) {
     Statement last = m_db.prepare(
         QStringLiteral("SELECT coalesce(max(rowid), 0) FROM %1").arg(quotedIdentifier(table)));
-    m_bulkFrom = last.step() ? last.int64(0) : 0;
-    m_bulkTable = table;
+    m_bulk.emplace_back(table, last.step() ? last.int64(0) : 0);
     // Until commit() the table's inserts go unrecorded one by one; the
     // trigger comes back with the step's end, or with its rollback.
     m_db.exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.%1")
@@ -187,20 +188,21 @@ void ChangeStep::recordAddedRowsAtCommit(const QString& table) {
 
 void ChangeStep::commit() {
     m_db.exec(QStringLiteral("DELETE FROM PasoActual"));
-    if (!m_bulkTable.isEmpty()) {
-        const QStringList columns = changelog::imageColumns(m_db, m_bulkTable);
+    for (const auto& [table, from] : m_bulk) {
+        const QStringList columns = changelog::imageColumns(m_db, table);
         QString list;
         for (const QString& column : columns)
             list += QStringLiteral(", ") + quotedIdentifier(column);
         m_db.prepare(QStringLiteral("INSERT INTO %1 (h_paso, h_fila, h_lado%2) SELECT ?1, rowid, "
                                     "1%2 FROM %3 WHERE rowid > ?2 ORDER BY rowid")
-                         .arg(quotedIdentifier(changelog::logTable(m_bulkTable)), list,
-                              quotedIdentifier(m_bulkTable)))
+                         .arg(quotedIdentifier(changelog::logTable(table)), list,
+                              quotedIdentifier(table)))
             .bindInt64(1, m_id)
-            .bindInt64(2, m_bulkFrom)
+            .bindInt64(2, from)
             .run();
-        changelog::install(m_db);
     }
+    if (!m_bulk.empty())
+        changelog::install(m_db);
     bool changed = !m_copy.isEmpty();
     forEachLog(m_db, [&](const QString& log) {
         if (changed)

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tesorin::store {
 
@@ -70,7 +72,8 @@ public:
     // A restore records the copy that holds the state before it.
     void setCopy(const QString& copyPath) { m_copy = copyPath; }
     // A step that only adds rows to table (an import) has their images
-    // written at once by commit() instead of one at a time as they come.
+    // written at once by commit() instead of one at a time as they come; an
+    // import adds to several tables this way.
     void recordAddedRowsAtCommit(const QString& table);
     std::int64_t id() const { return m_id; }
     // How many rows of a tracked table the step has added so far.
@@ -82,8 +85,7 @@ private:
     Transaction m_transaction;
     QString m_name;
     QString m_copy;
-    QString m_bulkTable;
-    std::int64_t m_bulkFrom = 0;
+    std::vector<std::pair<QString, std::int64_t>> m_bulk; // table, its last rowid before the step
     std::int64_t m_id = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "exchange/core/ColumnMapping.h"
 #include "exchange/core/CsvTable.h"
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/Norma43Reader.h"
 #include "exchange/core/OfxReader.h"
 #include "exchange/core/QifReader.h"
 #include "exchange/core/StatementFile.h"
@@ -322,6 +323,9 @@ void TestStatementReaders::badInputs() {
             break;
         case StatementFormat::Csv:
             readCsvTable(bytes);
+            break;
+        case StatementFormat::Norma43:
+            readNorma43(bytes);
             break;
         }
     });

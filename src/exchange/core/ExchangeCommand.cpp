@@ -8,6 +8,7 @@
 #include "exchange/core/ExportWriters.h"
 #include "exchange/core/ImportPlan.h"
 #include "exchange/core/MappingMemory.h"
+#include "exchange/core/StatementAccounts.h"
 #include "exchange/core/StatementImport.h"
 #include "movements/core/ViewFilter.h"
 #include "store/DataControl.h"
@@ -76,6 +77,8 @@ QString describeSettings(const LoadedStatement& loaded) {
         return QStringLiteral("Formato: OFX.");
     if (loaded.format == StatementFormat::Qif)
         return QStringLiteral("Formato: QIF.");
+    if (loaded.format == StatementFormat::Norma43)
+        return QStringLiteral("Formato: Norma 43 (%1 cuentas).").arg(loaded.statements.size());
     const ColumnMapping& m = loaded.mapping;
     QStringList detail;
     for (int c : m.detail)
@@ -265,6 +268,12 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
     target.account = args.value(QStringLiteral("cuenta")).trimmed();
     if (args.isSet(QStringLiteral("medio")))
         target.medium = args.value(QStringLiteral("medio"));
+    target.statements = loaded.statements;
+    target.fileName = QFileInfo(args.value(QStringLiteral("importar"))).fileName();
+    if (const QString refusal = chooseStatementAccounts(*db, target); !refusal.isEmpty()) {
+        err << refusal << '\n';
+        return 2;
+    }
     const QStringList fitting = accountsFittingRows(*db, plan);
     if (accountFromFile) {
         // Without a window there is no one to ask which type a new account has.
@@ -276,7 +285,9 @@ int importFile(const QCommandLineParser& args, QTextStream& out, QTextStream& er
                 << '\n';
             return 2;
         }
-    } else if (!fitting.contains(target.account, Qt::CaseInsensitive)) {
+    } else if (target.statements.size() < 2 &&
+               !fitting.contains(target.account, Qt::CaseInsensitive)) {
+        // A file of several bank accounts goes to the accounts chosen for each.
         err << QStringLiteral("La cuenta «%1» no sirve para estas filas: los ingresos necesitan "
                               "una cuenta de tipo "
                               "IN o VS y los egresos OU o VS. Cuentas posibles: %2.")

@@ -2,6 +2,7 @@
 
 #include "exchange/core/ExchangeError.h"
 #include "exchange/core/ImportedIds.h"
+#include "exchange/core/StatementRecords.h"
 #include "history/core/StepNames.h"
 #include "movements/core/EntryAccounts.h"
 #include "store/ChangeLog.h"
@@ -90,6 +91,10 @@ QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& ro
             }
             earlier.insert(key);
             p.ticked = !p.duplicate;
+            if (p.ticked && !r.leaveOut.isEmpty()) {
+                p.ticked = false;
+                p.duplicateReason = r.leaveOut;
+            }
         }
         plan.append(p);
     }
@@ -132,16 +137,27 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
                           const ImportTarget& target, const ImportProgress& progress) {
     ImportOutcome outcome;
     QHash<QString, QString> names = chartNames(db);
+    // A statement's own account takes its rows.
+    QVector<QString> statementAccount(rows.size());
+    for (const BankStatement& statement : target.statements)
+        for (int i = statement.firstRow;
+             i < statement.firstRow + statement.rowCount && i < rows.size(); ++i)
+            statementAccount[i] = statement.account.trimmed();
+    const auto accountOf = [&](qsizetype i) {
+        if (!statementAccount.at(i).isEmpty())
+            return statementAccount.at(i);
+        return target.accountFromFile ? rows.at(i).row.account.trimmed() : target.account.trimmed();
+    };
     int total = 0;
-    for (const PlannedRow& p : rows) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const PlannedRow& p = rows.at(i);
         if (!p.ticked) {
             ++outcome.skipped;
             continue;
         }
         if (!p.row.readable())
             throw ExchangeError(QStringLiteral("Línea %1: %2").arg(p.row.line).arg(p.row.reason));
-        const QString account =
-            target.accountFromFile ? p.row.account.trimmed() : target.account.trimmed();
+        const QString account = accountOf(i);
         if (account.isEmpty())
             throw ExchangeError(
                 target.accountFromFile
@@ -156,6 +172,13 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
     }
 
     store::ChangeStep step(db, QString());
+    if (!target.statements.isEmpty()) {
+        // The tables must have their history before the step adds to them.
+        prepareStatementTables(db);
+        store::changelog::install(db);
+        step.recordAddedRowsAtCommit(QLatin1String(kStatementsTable));
+        step.recordAddedRowsAtCommit(QLatin1String(kStatementMovementsTable));
+    }
     step.recordAddedRowsAtCommit(QStringLiteral("Movimientos"));
     store::Statement addAccount =
         db.prepare(QStringLiteral("INSERT INTO Cuentas (Nombre, Tipo) VALUES (?1, ?2)"));
@@ -173,19 +196,22 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
     const QString chosenAccount =
         names.value(target.account.trimmed().toLower(), target.account.trimmed());
     ImportedIdsWriter ids(db);
+    const bool keepStatements = !target.statements.isEmpty();
+    QVector<std::int64_t> movementOfRow(keepStatements ? rows.size() : 0, 0);
+    QVector<QString> accountOfRow(keepStatements ? rows.size() : 0);
     int done = 0;
-    for (const PlannedRow& p : rows) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const PlannedRow& p = rows.at(i);
         if (!p.ticked)
             continue;
         const ImportRow& r = p.row;
         const bool payment = r.amount < Money{};
         insert.reset();
-        if (target.accountFromFile) {
-            const QString account = r.account.trimmed();
-            insert.bindText(2, names.value(account.toLower(), account));
-        } else {
-            insert.bindText(2, chosenAccount);
-        }
+        const QString account = accountOf(i);
+        const QString stored = account == target.account.trimmed()
+                                   ? chosenAccount
+                                   : names.value(account.toLower(), account);
+        insert.bindText(2, stored);
         insert.bind(1, r.date)
             .bindText(3, r.detail)
             .bindText(4, r.medium.isEmpty() ? target.medium : r.medium);
@@ -194,6 +220,10 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
         insert.run();
         if (!r.fitid.isEmpty())
             ids.add(r.fitid, sqlite3LastId(db));
+        if (keepStatements) {
+            movementOfRow[i] = sqlite3LastId(db);
+            accountOfRow[i] = stored;
+        }
         ++done;
         if (progress && (done % 500 == 0 || done == total) && !progress(done, total)) {
             outcome.cancelled = true;
@@ -202,6 +232,9 @@ ImportOutcome writeImport(store::Database& db, const QVector<PlannedRow>& rows,
             return outcome; // the step rolls back
         }
     }
+    if (keepStatements)
+        writeStatements(db, target.statements, movementOfRow, accountOfRow, chosenAccount,
+                        target.fileName);
     step.setName(history::steps::import(done));
     step.commit();
     outcome.stored = done;

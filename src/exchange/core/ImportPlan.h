@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/core/BankStatement.h"
 #include "exchange/core/ImportRow.h"
 
 #include <QHash>
@@ -26,7 +27,9 @@ struct PlannedRow {
 // Marks probable duplicates: a row whose bank transaction id was imported
 // before (and whose movement is still stored), or whose date, amount and
 // detail equal a stored movement or an earlier row of the file. Readable
-// rows that are no duplicate are ticked. Throws store::StoreError.
+// rows that are no duplicate are ticked, but for those the reader advises
+// leaving out (a Norma 43 movement of amount 0): they are listed unticked
+// with its reason. Throws store::StoreError.
 QVector<PlannedRow> planImport(store::Database& db, const QVector<ImportRow>& rows);
 
 // Accounts of the chart that may take every readable row, by direction as
@@ -43,6 +46,10 @@ struct ImportTarget {
     QString account; // for every row, when not from the file
     QString medium = QStringLiteral("Importado");
     QHash<QString, QString> accountsToCreate; // name -> type code ("IN", "OU", "VS")
+    // The file's statements, kept in "Extractos" with the movements each
+    // brought; a statement's own account, when it has one, takes its rows.
+    BankStatements statements;
+    QString fileName; // the statement file's name, for "Extractos"
 };
 
 struct ImportOutcome {

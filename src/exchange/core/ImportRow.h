@@ -20,6 +20,9 @@ struct ImportRow {
     QString medium;  // the medium named by the file, when it names one
     QString fitid;   // the bank's transaction id (OFX), with its account
     QString reason;  // why the row does not read; empty when it reads
+
+    // Why the reader advises leaving a readable row out; it is then listed unticked.
+    QString leaveOut;
     bool readable() const { return reason.isEmpty(); }
 };
 

@@ -1,6 +1,7 @@
 #include "exchange/core/StatementFile.h"
 
 #include "exchange/core/ExchangeError.h"
+#include "exchange/core/Norma43Reader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +50,8 @@ StatementFormat detectStatementFormat(const QByteArray& bytes) {
         return StatementFormat::Ofx;
     if (trimmed.startsWith("!"))
         return StatementFormat::Qif;
+    if (looksLikeNorma43(bytes))
+        return StatementFormat::Norma43;
     if (head.startsWith("<?XML") || head.startsWith("<!DOCTYPE") || head.startsWith("<HTML") ||
         head.startsWith("{"))
         throw ExchangeError(

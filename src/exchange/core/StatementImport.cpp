@@ -1,6 +1,8 @@
 #include "exchange/core/StatementImport.h"
 
 #include "exchange/core/MappingMemory.h"
+#include "exchange/core/Norma43Reader.h"
+#include "exchange/core/OfxBalance.h"
 #include "exchange/core/OfxReader.h"
 #include "exchange/core/QifReader.h"
 
@@ -13,6 +15,8 @@ LoadedStatement loadStatement(const QByteArray& bytes, const StatementOptions& o
     case StatementFormat::Ofx:
         loaded.shape = QStringLiteral("ofx");
         loaded.result = readOfx(bytes);
+        if (auto statement = readOfxStatement(bytes, int(loaded.result.rows.size())))
+            loaded.statements.append(*statement);
         return loaded;
     case StatementFormat::Qif: {
         loaded.shape = QStringLiteral("qif");
@@ -20,6 +24,13 @@ LoadedStatement loadStatement(const QByteArray& bytes, const StatementOptions& o
         qif.dateOrder = options.dateOrder;
         qif.decimal = options.decimal;
         loaded.result = readQif(bytes, qif);
+        return loaded;
+    }
+    case StatementFormat::Norma43: {
+        loaded.shape = QStringLiteral("n43");
+        Norma43File file = readNorma43(bytes);
+        loaded.result = std::move(file.result);
+        loaded.statements = std::move(file.statements);
         return loaded;
     }
     case StatementFormat::Csv:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/core/BankStatement.h"
 #include "exchange/core/ColumnMapping.h"
 #include "exchange/core/CsvTable.h"
 #include "exchange/core/ImportRow.h"
@@ -33,6 +34,7 @@ struct LoadedStatement {
     QString shape;          // for remembering the settings
     QString mappingProblem; // CSV: why the roles cannot be applied; rows empty then
     ReadResult result;
+    BankStatements statements; // Norma 43 accounts, an OFX ledger balance
 };
 
 // Throws ExchangeError for a file that cannot be read at all.
