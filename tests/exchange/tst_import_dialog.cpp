@@ -119,6 +119,40 @@ private slots:
         QCOMPARE(storedCount(*db), 4);
     }
 
+    // A statement of one bank account is kept with its movements; one of
+    // several accounts, none of them chosen yet, stores nothing rather than
+    // putting them all in one account.
+    void norma43StatementsGoOnlyWhereTheirAccountsGo() {
+        test::TestWorkArea area;
+        auto db = area.open();
+        {
+            ImportDialog one(*db, QStringLiteral(EXCHANGE_FIXTURES "/n43-one-account.n43"));
+            one.show();
+            one.findChild<QComboBox*>(QStringLiteral("cuenta"))
+                ->setCurrentText(QStringLiteral("Banco"));
+            one.findChild<QPushButton*>(QStringLiteral("importar"))->click();
+            QCOMPARE(one.result(), int(QDialog::Accepted));
+            QVERIFY(one.outcome().stored > 0);
+        }
+        store::Statement kept = db->prepare(QStringLiteral("SELECT Cuenta FROM Extractos"));
+        QVERIFY(kept.step());
+        QCOMPARE(kept.text(0), QStringLiteral("Banco"));
+        const int before = storedCount(*db);
+
+        ModalDriver driver;
+        driver.nextAnswer(QMessageBox::Ok);
+        ImportDialog two(*db, QStringLiteral(EXCHANGE_FIXTURES "/n43-two-accounts.n43"));
+        two.show();
+        two.findChild<QComboBox*>(QStringLiteral("cuenta"))
+            ->setCurrentText(QStringLiteral("Banco"));
+        two.findChild<QPushButton*>(QStringLiteral("importar"))->click();
+        QVERIFY(two.result() != int(QDialog::Accepted));
+        QVERIFY2(driver.messages().value(0).text.startsWith(
+                     QStringLiteral("El archivo trae los extractos de 2 cuentas bancarias")),
+                 qPrintable(driver.messages().value(0).text));
+        QCOMPARE(storedCount(*db), before);
+    }
+
     void ofxAndQifOpenWithTheirRows_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("rows");

@@ -6,6 +6,7 @@
 #include "exchange/core/ExchangeMessages.h"
 #include "exchange/core/ImportTargetChoice.h"
 #include "exchange/core/MappingMemory.h"
+#include "exchange/core/StatementAccounts.h"
 #include "exchange/ui/NewAccountsDialog.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
@@ -548,10 +549,21 @@ void ImportDialog::importRows() {
     target.accountFromFile = m_accountFromFile->isChecked();
     target.account = m_account->currentText();
     target.medium = m_medium->currentText();
+    target.statements = m_loaded.statements;
+    target.fileName = QFileInfo(m_path).fileName();
     try {
         if (!target.accountFromFile && target.account.isEmpty()) {
             ui::showError(this, QStringLiteral("Debe seleccionar una cuenta"),
                           ui::kSpacedErrorTitle);
+            return;
+        }
+        // The rows of several bank accounts never go into one account: only
+        // accounts already chosen for each of them are used.
+        if (!chooseStatementAccounts(m_db, target).isEmpty()) {
+            ui::showError(this, QStringLiteral("El archivo trae los extractos de %1 cuentas "
+                                               "bancarias y aún no se eligió a qué cuenta de la "
+                                               "caja va cada una; no se guardó nada.")
+                                    .arg(target.statements.size()));
             return;
         }
         if (target.accountFromFile) {
