@@ -28,7 +28,7 @@ void writeStatements(store::Database& db, const BankStatements& statements,
     const QVariant importDay = clock::today().toString(Qt::ISODate);
     for (const BankStatement& statement : statements) {
         const int end =
-            std::min<int>(statement.firstRow + statement.rowCount, movementOfRow.size());
+            int(std::min<qsizetype>(statement.firstRow + statement.rowCount, movementOfRow.size()));
         QString account = statement.account;
         bool stored = false;
         for (int i = statement.firstRow; i < end; ++i) {
