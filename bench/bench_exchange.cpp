@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -33,6 +34,46 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 void freshWorkArea(const QString& path) {
     QFile::remove(path);
     tesorin::store::createWorkAreaFile(path);
+}
+
+// The median time of reading a statement file and writing its rows (and the
+// statements it brings) into a fresh work area, as the import does.
+double importMs(const QString& areaPath, const QString& bankFile, const char* name) {
+    using namespace tesorin;
+    long stored = 0;
+    const double ms = bench::medianMs(
+        [&] {
+            auto db = store::Database::openFile(areaPath, QStringLiteral("IMPORTA.MDB"));
+            exchange::StatementOptions options;
+            options.useRemembered = false;
+            const exchange::LoadedStatement loaded =
+                exchange::loadStatement(exchange::readStatementBytes(bankFile), options);
+            const QVector<exchange::PlannedRow> plan =
+                exchange::planImport(*db, loaded.result.rows);
+            exchange::ImportTarget target;
+            target.account = QStringLiteral("Banco");
+            target.statements = loaded.statements;
+            target.fileName = QFileInfo(bankFile).fileName();
+            stored = exchange::writeImport(*db, plan, target).stored;
+        },
+        3, [&] { freshWorkArea(areaPath); });
+    if (stored != kRows)
+        qFatal("%s stored %ld rows", name, stored);
+    return ms;
+}
+
+// The median time of sqlite3's own .import of the same rows into the table.
+double sqliteImportMs(const QString& areaPath, const QString& plainCsv) {
+    return tesorin::bench::medianMs(
+        [&] {
+            QProcess sqlite;
+            sqlite.start(QStringLiteral("sqlite3"),
+                         {areaPath, QStringLiteral(".mode csv"), QStringLiteral(".separator ;"),
+                          QStringLiteral(".import ") + plainCsv + QStringLiteral(" Movimientos")});
+            if (!sqlite.waitForFinished(600000) || sqlite.exitCode() != 0)
+                qFatal("sqlite3 .import failed: %s", sqlite.readAllStandardError().constData());
+        },
+        3, [&] { freshWorkArea(areaPath); });
 }
 
 } // namespace
@@ -64,33 +105,8 @@ TESORIN_BENCH(import_csv) {
     writeFile(bankCsv, bank);
     writeFile(plainCsv, plain);
 
-    long stored = 0;
-    const double ms = bench::medianMs(
-        [&] {
-            auto db = store::Database::openFile(areaPath, QStringLiteral("IMPORTA.MDB"));
-            exchange::StatementOptions options;
-            options.useRemembered = false;
-            const exchange::LoadedStatement loaded =
-                exchange::loadStatement(exchange::readStatementBytes(bankCsv), options);
-            const QVector<exchange::PlannedRow> plan =
-                exchange::planImport(*db, loaded.result.rows);
-            exchange::ImportTarget target;
-            target.account = QStringLiteral("Banco");
-            stored = exchange::writeImport(*db, plan, target).stored;
-        },
-        3, [&] { freshWorkArea(areaPath); });
-    if (stored != kRows)
-        qFatal("import_csv stored %ld rows", stored);
-    const double baseline = bench::medianMs(
-        [&] {
-            QProcess sqlite;
-            sqlite.start(QStringLiteral("sqlite3"),
-                         {areaPath, QStringLiteral(".mode csv"), QStringLiteral(".separator ;"),
-                          QStringLiteral(".import ") + plainCsv + QStringLiteral(" Movimientos")});
-            if (!sqlite.waitForFinished(600000) || sqlite.exitCode() != 0)
-                qFatal("sqlite3 .import failed: %s", sqlite.readAllStandardError().constData());
-        },
-        3, [&] { freshWorkArea(areaPath); });
+    const double ms = importMs(areaPath, bankCsv, "import_csv");
+    const double baseline = sqliteImportMs(areaPath, plainCsv);
     bench::report(QStringLiteral("import_csv"), kRows, ms, baseline);
 }
 
@@ -144,35 +160,8 @@ TESORIN_BENCH(import_n43) {
     writeFile(bankFile, bank);
     writeFile(plainCsv, plain);
 
-    long stored = 0;
-    const double ms = bench::medianMs(
-        [&] {
-            auto db = store::Database::openFile(areaPath, QStringLiteral("IMPORTA.MDB"));
-            exchange::StatementOptions options;
-            options.useRemembered = false;
-            const exchange::LoadedStatement loaded =
-                exchange::loadStatement(exchange::readStatementBytes(bankFile), options);
-            const QVector<exchange::PlannedRow> plan =
-                exchange::planImport(*db, loaded.result.rows);
-            exchange::ImportTarget target;
-            target.account = QStringLiteral("Banco");
-            target.statements = loaded.statements;
-            target.fileName = QStringLiteral("banco.n43");
-            stored = exchange::writeImport(*db, plan, target).stored;
-        },
-        3, [&] { freshWorkArea(areaPath); });
-    if (stored != kRows)
-        qFatal("import_n43 stored %ld rows", stored);
-    const double baseline = bench::medianMs(
-        [&] {
-            QProcess sqlite;
-            sqlite.start(QStringLiteral("sqlite3"),
-                         {areaPath, QStringLiteral(".mode csv"), QStringLiteral(".separator ;"),
-                          QStringLiteral(".import ") + plainCsv + QStringLiteral(" Movimientos")});
-            if (!sqlite.waitForFinished(600000) || sqlite.exitCode() != 0)
-                qFatal("sqlite3 .import failed: %s", sqlite.readAllStandardError().constData());
-        },
-        3, [&] { freshWorkArea(areaPath); });
+    const double ms = importMs(areaPath, bankFile, "import_n43");
+    const double baseline = sqliteImportMs(areaPath, plainCsv);
     bench::report(QStringLiteral("import_n43"), kRows, ms, baseline);
 }
 
